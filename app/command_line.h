@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace scengen {
+
+// Exit statuses of the program.
+enum class ExitStatus : int {
+  kOk = 0,             // the run completed with no error
+  kCompileErrors = 1,  // the compile recorded errors; files written as far as the model allows
+  kStopped = 2,        // usage error, a file that cannot be written, or a fatal check
+};
+
+enum class Action {
+  kRun,    // the whole run: texts, compile, driver documents
+  kTexts,  // the five carried texts only
+  kHelp,
+  kVersion,
+};
+
+struct CommandLine {
+  Action action = Action::kRun;
+  std::optional<std::filesystem::path> out_dir;  // unset: the program's own folder
+};
+
+// Parses the arguments after the program name. On a usage error returns false
+// and sets *err to a one-line message.
+bool parse_command_line(const std::vector<std::string>& args, CommandLine* out, std::string* err);
+
+// The text printed by --help: usage, the subcommand table, exit statuses.
+std::string help_text();
+
+}  // namespace scengen

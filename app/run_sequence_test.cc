@@ -1,0 +1,159 @@
+// The run seen from outside: the real program started in temporary folders.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "app/file_names.h"
+#include "app/text_file.h"
+#include "scenario/line_text.h"
+#include "scenario/notes.h"
+#include "scenario/slowdown_notice.h"
+#include "scenario/timetable_card.h"
+#include "scenario/train_text.h"
+#include "test/temp_dir.h"
+
+namespace scengen {
+namespace {
+
+using testing::list_dir;
+using testing::read_file;
+using testing::TempDir;
+using testing::write_file;
+
+struct Result {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs `exe args` with `cwd` as working folder; stdout and stderr are files,
+// so the program must print no status line.
+Result run(const std::filesystem::path& exe, const std::string& args,
+           const std::filesystem::path& cwd) {
+  TempDir capture;
+  std::string command = "cd '" + cwd.string() + "' && '" + exe.string() + "' " + args + " >'" +
+                        (capture / "out").string() + "' 2>'" + (capture / "err").string() + "'";
+  int raw = std::system(command.c_str());
+  Result r;
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  r.out = read_file(capture / "out");
+  r.err = read_file(capture / "err");
+  return r;
+}
+
+std::string crlf(const std::vector<std::string>& lines) {
+  std::string s;
+  for (const auto& l : lines) s += l + "\r\n";
+  return s;
+}
+
+const std::vector<std::string> kTextNames = {
+    "Tolvo_Sarmaleonte_R31474-.txt",
+    "Tolvo_Sarmaleonte_R31474_note.txt",
+    "Tolvo_Sarmaleonte_R31474_rallentamenti.txt",
+    "Tolvo_Sarmaleonte_R31474_scheda_treno.txt",
+    "Tolvo_Sarmaleonte_linea.txt",
+};
+
+void expect_the_five_texts(const std::filesystem::path& dir) {
+  EXPECT_EQ(read_file(dir / "Tolvo_Sarmaleonte_linea.txt"), crlf(line_text()));
+  EXPECT_EQ(read_file(dir / "Tolvo_Sarmaleonte_R31474-.txt"), crlf(train_text()));
+  EXPECT_EQ(read_file(dir / "Tolvo_Sarmaleonte_R31474_note.txt"), crlf(notes()));
+  EXPECT_EQ(read_file(dir / "Tolvo_Sarmaleonte_R31474_rallentamenti.txt"), crlf(slowdown_notice()));
+  EXPECT_EQ(read_file(dir / "Tolvo_Sarmaleonte_R31474_scheda_treno.txt"), crlf(timetable_card()));
+}
+
+TEST(FileNames, EveryFileOfARun) {
+  OutputFiles f = output_files("out", ScenarioNames{});
+  EXPECT_EQ(f.line_text, "out/Tolvo_Sarmaleonte_linea.txt");
+  EXPECT_EQ(f.train_text, "out/Tolvo_Sarmaleonte_R31474-.txt");
+  EXPECT_EQ(f.notes, "out/Tolvo_Sarmaleonte_R31474_note.txt");
+  EXPECT_EQ(f.slowdown_notice, "out/Tolvo_Sarmaleonte_R31474_rallentamenti.txt");
+  EXPECT_EQ(f.timetable_card, "out/Tolvo_Sarmaleonte_R31474_scheda_treno.txt");
+  EXPECT_EQ(f.line_plan, "out/Tolvo_Sarmaleonte_linea.dat");
+  EXPECT_EQ(f.item_table, "out/Tolvo_Sarmaleonte_R31474.sim");
+  EXPECT_EQ(f.cell_array, "out/Tolvo_Sarmaleonte_R31474.dat");
+}
+
+TEST(Run, TextsIntoAFolderThatDoesNotExistYet) {
+  TempDir tmp;
+  Result r = run(SCENGEN_EXE, "texts --out '" + (tmp / "new/sub").string() + "'", tmp.path());
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(list_dir(tmp / "new/sub"), kTextNames);
+  expect_the_five_texts(tmp / "new/sub");
+}
+
+TEST(Run, ReplacesFilesOfAnEarlierRunWhole) {
+  TempDir tmp;
+  for (const auto& name : kTextNames) {
+    write_file(tmp / name, std::string(200000, 'x') + std::string(kEndMarker));
+  }
+  write_file(tmp / "unrelated.txt", "kept");
+  Result r = run(SCENGEN_EXE, "--out .", tmp.path());
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  expect_the_five_texts(tmp.path());
+  EXPECT_EQ(read_file(tmp / "unrelated.txt"), "kept");
+
+  // A second run gives the same bytes again; nothing is appended.
+  std::string first = read_file(tmp / "Tolvo_Sarmaleonte_linea.txt");
+  EXPECT_EQ(run(SCENGEN_EXE, "--out .", tmp.path()).status, 0);
+  EXPECT_EQ(read_file(tmp / "Tolvo_Sarmaleonte_linea.txt"), first);
+}
+
+TEST(Run, WithoutArgumentsWritesBesideTheProgramNotInTheWorkingFolder) {
+  TempDir bin, cwd;
+  std::filesystem::copy_file(SCENGEN_EXE, bin / "scengen");
+  Result r = run(bin / "scengen", "", cwd.path());
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "");
+  EXPECT_TRUE(list_dir(cwd.path()).empty());
+  expect_the_five_texts(bin.path());
+}
+
+TEST(Run, StopsWithExitStatus2) {
+  TempDir tmp;
+  write_file(tmp / "plain", "a file, not a folder");
+  std::filesystem::create_directory(tmp / "blocked");
+  std::filesystem::create_directory(tmp / "blocked" / "Tolvo_Sarmaleonte_R31474_note.txt");
+  struct Case {
+    std::string args;
+    std::string err;
+  };
+  const Case cases[] = {
+      {"--bogus", "scengen: unknown option '--bogus' (see scengen --help)\n"},
+      {"build", "scengen: unknown subcommand 'build' (see scengen --help)\n"},
+      {"texts --out plain/sub", "scengen: cannot create folder plain/sub: Not a directory\n"},
+      // The third text cannot replace a folder of its name: the run stops there.
+      {"texts --out blocked",
+       "scengen: cannot write blocked/Tolvo_Sarmaleonte_R31474_note.txt: Is a directory\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args);
+    Result r = run(SCENGEN_EXE, c.args, tmp.path());
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, c.err);
+  }
+  EXPECT_EQ(read_file(tmp / "plain"), "a file, not a folder");
+}
+
+TEST(Run, HelpAndVersionGoToStdout) {
+  TempDir tmp;
+  Result help = run(SCENGEN_EXE, "--help", tmp.path());
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("usage: scengen", 0), 0u);
+  EXPECT_EQ(help.err, "");
+  Result version = run(SCENGEN_EXE, "--version", tmp.path());
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("scengen ", 0), 0u);
+  EXPECT_TRUE(list_dir(tmp.path()).empty());
+}
+
+}  // namespace
+}  // namespace scengen
