@@ -234,7 +234,7 @@ TEST(LineText, CaptionRows) {
     std::vector<std::string> expected;
     if (!c.kind.empty()) expected.push_back(c.kind);
     expected.push_back(groups.size() > expected.size() ? groups[expected.size()] : "");
-    const std::string& name = expected.back();
+    const std::string name = expected.back();
     if (!c.length.empty()) expected.push_back(c.length);
     EXPECT_EQ(groups, expected);
     EXPECT_EQ(name.size(), c.name_width);
