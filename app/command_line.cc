@@ -13,8 +13,7 @@ struct Subcommand {
 
 // Every way to start the program; --help prints this table.
 constexpr Subcommand kSubcommands[] = {
-    {"", Action::kRun,
-     "write the carried scenario's texts, compile them and leave the driver's documents"},
+    {"", Action::kRun, "write and compile the carried scenario; leave the driver's documents"},
     {"texts", Action::kTexts,
      "write the five carried texts only (a template to edit); compile nothing"},
 };
