@@ -11,14 +11,6 @@ namespace {
 
 const std::vector<std::string>& L() { return line_text(); }
 
-TEST(LineText, HasItsLinesAndNoMarker) {
-  ASSERT_EQ(L().size(), 309u);
-  for (const std::string& line : L()) {
-    EXPECT_NE(line, "riferimento fine del file");
-    for (unsigned char c : line) EXPECT_TRUE(c >= 0x20 && c < 0x7f) << line;
-  }
-}
-
 TEST(LineText, FixedLinesStandAtTheirNumbers) {
   const std::pair<int, std::string> fixed[] = {
       {0, "[generale]"},

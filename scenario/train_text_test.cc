@@ -20,14 +20,6 @@ std::string columns(const std::vector<long>& values, const std::vector<int>& wid
   return out.str();
 }
 
-TEST(TrainText, HasItsLinesAndNoMarker) {
-  ASSERT_EQ(T().size(), 55u);
-  for (const std::string& line : T()) {
-    EXPECT_NE(line, "riferimento fine del file");
-    for (unsigned char c : line) EXPECT_TRUE(c >= 0x20 && c < 0x7f) << line;
-  }
-}
-
 TEST(TrainText, FixedLinesStandAtTheirNumbers) {
   const std::pair<int, std::string> fixed[] = {
       {0, "[generale]"},
