@@ -19,18 +19,14 @@ ExitStatus run_sequence(Action action, const std::filesystem::path& dir, Console
   const OutputFiles files = output_files(dir, names);
 
   console.show_status(kWaitLabel);
-  if (!write_carried_texts(files, err)) {
-    console.clear_status();
-    return ExitStatus::kStopped;
+  ExitStatus status = write_carried_texts(files, err) ? ExitStatus::kOk : ExitStatus::kStopped;
+  if (status == ExitStatus::kOk && action == Action::kRun) {
+    // The compile step comes here: it reads the line and train texts back,
+    // deletes them, and writes the line plan, item table and cell array.
   }
-  if (action == Action::kTexts) {
-    console.clear_status();
-    return ExitStatus::kOk;
-  }
-  // The compile step comes here: it reads the line and train texts back,
-  // deletes them, and writes the line plan, item table and cell array.
+  // Off the screen before any message or the shell prompt.
   console.clear_status();
-  return ExitStatus::kOk;
+  return status;
 }
 
 }  // namespace scengen
