@@ -5,6 +5,12 @@
 namespace scengen {
 namespace {
 
+std::string joined(const std::vector<std::string>& args) {
+  std::string s;
+  for (const auto& a : args) s += a + " ";
+  return s;
+}
+
 TEST(CommandLine, AcceptedForms) {
   struct Case {
     std::vector<std::string> args;
@@ -25,9 +31,7 @@ TEST(CommandLine, AcceptedForms) {
       {{"--out", "--help"}, Action::kRun, "--help"},  // the value of --out is taken as it stands
   };
   for (const Case& c : cases) {
-    std::string joined;
-    for (const auto& a : c.args) joined += a + " ";
-    SCOPED_TRACE(joined);
+    SCOPED_TRACE(joined(c.args));
     CommandLine cl;
     std::string err;
     ASSERT_TRUE(parse_command_line(c.args, &cl, &err)) << err;
@@ -53,9 +57,7 @@ TEST(CommandLine, UsageErrors) {
       {{"--out", "a", "--out=b"}, "--out given twice"},
   };
   for (const Case& c : cases) {
-    std::string joined;
-    for (const auto& a : c.args) joined += a + " ";
-    SCOPED_TRACE(joined);
+    SCOPED_TRACE(joined(c.args));
     CommandLine cl;
     std::string err;
     EXPECT_FALSE(parse_command_line(c.args, &cl, &err));

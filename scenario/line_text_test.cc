@@ -71,17 +71,22 @@ struct Span {
   bool close_form;  // "kw,  800,  400" / "montagna,   17850,  17950,  11"
 };
 
-// Reads a row in one of the two spacings of its section; fails the test on
-// any other spacing.
+// Matches a row in one of the two spacings of its section (the close form
+// or the spaced one) and tells which; fails the test on any other spacing.
+bool match_row(const std::string& line, const std::regex& close, const std::regex& spaced,
+               std::smatch* m, bool* is_close) {
+  *is_close = std::regex_match(line, *m, close);
+  if (*is_close || std::regex_match(line, *m, spaced)) return true;
+  ADD_FAILURE() << "not a row of the section: '" << line << "'";
+  return false;
+}
+
 Span read_curve(const std::string& line) {
   static const std::regex close(R"(^(curva[sd][1-6]),  (\d+),  (\d+)$)");
   static const std::regex spaced(R"(^(curva[sd][1-6]),  (\d+) , (\d+) $)");
   std::smatch m;
-  bool is_close = std::regex_match(line, m, close);
-  if (!is_close && !std::regex_match(line, m, spaced)) {
-    ADD_FAILURE() << "not a curve row: '" << line << "'";
-    return {};
-  }
+  bool is_close;
+  if (!match_row(line, close, spaced, &m, &is_close)) return {};
   return {m[1], std::stol(m[2]), std::stol(m[3]), 0, is_close};
 }
 
@@ -89,11 +94,8 @@ Span read_mountain(const std::string& line) {
   static const std::regex close(R"(^montagna,   (\d+),  (\d+),  (\d+)$)");
   static const std::regex spaced(R"(^montagna,  (\d+) , (\d+) , (\d+) $)");
   std::smatch m;
-  bool is_close = std::regex_match(line, m, close);
-  if (!is_close && !std::regex_match(line, m, spaced)) {
-    ADD_FAILURE() << "not a mountain row: '" << line << "'";
-    return {};
-  }
+  bool is_close;
+  if (!match_row(line, close, spaced, &m, &is_close)) return {};
   return {"montagna", std::stol(m[1]), std::stol(m[2]), std::stol(m[3]), is_close};
 }
 
