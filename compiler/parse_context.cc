@@ -1,0 +1,70 @@
+#include "compiler/parse_context.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+#include "compiler/error_codes.h"
+
+namespace scengen {
+
+bool ParseContext::open(SourceKind kind) {
+  current = kind;
+  file = texts.name(kind);
+  std::string err;
+  if (!texts.read(kind, &contents, &err)) {
+    failure = "impossibile leggere " + file + ": " + err;
+    failure_line = 0;
+    return false;
+  }
+  reader = ItemReader(contents);
+  return true;
+}
+
+bool ParseContext::read_field() { return reader.read_text(&field_text); }
+
+ParseOutcome ParseContext::fail_read() {
+  failure = reader.failure();
+  failure_line = reader.line();
+  return ParseOutcome::kFailed;
+}
+
+ParseOutcome ParseContext::fail(std::string what) {
+  failure = std::move(what);
+  failure_line = reader.line();
+  return ParseOutcome::kFailed;
+}
+
+ParseOutcome ParseContext::stop(int32_t code, std::optional<int32_t> position) {
+  texts.remove(current);
+  record_error(model, code, position, file, record_line);
+  return ParseOutcome::kStopped;
+}
+
+void ParseContext::beyond_cells(int32_t position) {
+  record_error(model, errors::kBeyondCellArray, position, file, record_line);
+}
+
+bool ParseContext::check_position(int64_t p, int64_t margin, bool* accepted) {
+  if (model.cells.empty()) {
+    failure = "la linea non ha celle: manca il record \"lunghezza percorso\"";
+    failure_line = record_line;
+    return false;
+  }
+  *accepted = position_accepted(model, p, margin);
+  return true;
+}
+
+bool contains(std::string_view item, std::string_view part) {
+  return item.find(part) != std::string_view::npos;
+}
+
+bool contains_any_case(std::string_view item, std::string_view part) {
+  const auto lower = [](char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  };
+  return std::search(item.begin(), item.end(), part.begin(), part.end(),
+                     [&](char a, char b) { return lower(a) == lower(b); }) != item.end();
+}
+
+}  // namespace scengen

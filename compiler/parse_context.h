@@ -1,0 +1,74 @@
+#pragma once
+
+// What the two halves of the parser share while one call of memorizza_dati
+// runs: the model, the texts, the item reader over the text being read, the
+// last item read and the working values that live for the call.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "compiler/item_reader.h"
+#include "compiler/source_texts.h"
+#include "compiler/track_model.h"
+
+namespace scengen {
+
+// How reading a text ended.
+enum class ParseOutcome {
+  kRead,     // read to its end, or to a record past the cells (code 15): go on
+  kStopped,  // an error was recorded and the text deleted: the parser returns
+  kFailed,   // a run-time failure: the failure handler ends the parse (code 25)
+};
+
+struct ParseContext {
+  ParseContext(TrackModel& m, SourceTexts& t) : model(m), texts(t) {}
+
+  TrackModel& model;
+  SourceTexts& texts;
+
+  SourceKind current = SourceKind::kLineText;
+  std::string file;  // name of the text being read, for diagnostics
+  std::string contents;
+  ItemReader reader{""};
+  std::string field_text;  // the item just read; keyword tests are made on it
+  int record_line = 0;     // line of the keyword item of the record being read
+
+  // Set before returning kFailed: what failed, and on which line.
+  std::string failure;
+  int failure_line = 0;
+
+  // Working values of the parser.
+  int64_t gradient_cursor = 0;  // first cell whose gradient is not written yet
+  int32_t previous_gradient = 0;
+  int32_t last_gradient_position = 0;  // the record that drove the cursor last
+  int last_gradient_line = 0;
+  int32_t caption_slot = kFirstCaptionSlot;  // item of the next caption; counts down
+  int64_t plan_cursor = 2;                   // next metre of the plan to draw
+
+  // Opens `kind` for reading. False, with the failure set, when it cannot be
+  // read.
+  bool open(SourceKind kind);
+  // Reads the next text item into field_text. False at the end of the text.
+  bool read_field();
+  // Sets the failure from the reader's last read; returns kFailed.
+  ParseOutcome fail_read();
+  // Sets a failure of the parser's own; returns kFailed.
+  ParseOutcome fail(std::string what);
+  // The orderly error exit: closes and deletes the text being read, records
+  // the code (with its position where it has one) at the current record.
+  ParseOutcome stop(int32_t code, std::optional<int32_t> position);
+  // Records code 15 at the current record; the caller ends its loop.
+  void beyond_cells(int32_t position);
+  // The position check of a record at p: (p + margin) / 50 <= last_cell.
+  // False, with the failure set, when the cells were never created.
+  bool check_position(int64_t p, int64_t margin, bool* accepted);
+};
+
+// Substring tests on an item: `contains` is exact, `contains_any_case` folds
+// ASCII letters.
+bool contains(std::string_view item, std::string_view part);
+bool contains_any_case(std::string_view item, std::string_view part);
+
+}  // namespace scengen
