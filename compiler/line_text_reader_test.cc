@@ -149,6 +149,23 @@ TEST(LineTextReader, GeneralKeywordsAndTheirCaseRules) {
             std::vector({100, 0, 0}));
 }
 
+TEST(LineTextReader, TheGeneralBlockSkipsUpToTenHyphenItemsInARow) {
+  std::vector<std::string> lines = {"[generale]"};
+  for (int n = 1; n <= 10; ++n) lines.push_back("- note " + std::to_string(n));
+  lines.push_back("- lunghezza percorso, 2000");  // the 11th: tested as a keyword
+  lines.insert(lines.end(), {"[fine]", "x"});
+  Parsed p = parse(crlf(lines));
+  EXPECT_EQ(p.model.error_code, 0);
+  EXPECT_EQ(p.model.last_cell, 180);
+
+  // One more comment before it: the record's keyword is the 12th hyphen
+  // item, skipped with its number read as a stray item.
+  lines.insert(lines.begin() + 1, "- note 0");
+  p = parse(crlf(lines));
+  EXPECT_EQ(p.model.error_code, 25);
+  EXPECT_TRUE(p.model.cells.empty());
+}
+
 TEST(LineTextReader, SignalRepetitionNamesItsCodes) {
   const struct {
     const char* row;
