@@ -21,7 +21,9 @@ void ItemReader::skip_blanks() {
 }
 
 bool ItemReader::past_end() {
-  item_line_ = line_;
+  // Point at the last line of the text, not at the empty one after its end.
+  const bool ends_with_line_end = !text_.empty() && is_line_end(text_.back());
+  item_line_ = ends_with_line_end ? line_ - 1 : line_;
   failure_ = "lettura oltre la fine del file";
   return false;
 }
