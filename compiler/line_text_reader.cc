@@ -250,9 +250,8 @@ ParseOutcome read_line_text(ParseContext& ctx) {
   ctx.texts.remove(SourceKind::kLineText);
 
   // The last gradient runs on to last_cell - 3; the last three cells keep 0.
-  if (m.cells.empty()) {
-    return ctx.fail("la linea non ha celle: manca il record \"lunghezza percorso\"");
-  }
+  ctx.record_line = ctx.reader.line();
+  if (!ctx.require_cells()) return ParseOutcome::kFailed;
   do {
     if (ctx.gradient_cursor > m.last_cell) {
       record_error(m, errors::kFillPastLastCell, ctx.last_gradient_position, ctx.file,

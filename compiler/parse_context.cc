@@ -45,12 +45,15 @@ void ParseContext::beyond_cells(int32_t position) {
   record_error(model, errors::kBeyondCellArray, position, file, record_line);
 }
 
+bool ParseContext::require_cells() {
+  if (!model.cells.empty()) return true;
+  failure = "la linea non ha celle: manca il record \"lunghezza percorso\"";
+  failure_line = record_line;
+  return false;
+}
+
 bool ParseContext::check_position(int64_t p, int64_t margin, bool* accepted) {
-  if (model.cells.empty()) {
-    failure = "la linea non ha celle: manca il record \"lunghezza percorso\"";
-    failure_line = record_line;
-    return false;
-  }
+  if (!require_cells()) return false;
   *accepted = position_accepted(model, p, margin);
   return true;
 }

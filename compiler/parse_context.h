@@ -61,6 +61,9 @@ struct ParseContext {
   ParseOutcome stop(int32_t code, std::optional<int32_t> position);
   // Records code 15 at the current record; the caller ends its loop.
   void beyond_cells(int32_t position);
+  // False, with the failure set, when the cells were never created: a line
+  // text without its route length.
+  bool require_cells();
   // The position check of a record at p: (p + margin) / 50 <= last_cell.
   // False, with the failure set, when the cells were never created.
   bool check_position(int64_t p, int64_t margin, bool* accepted);
