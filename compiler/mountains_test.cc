@@ -5,15 +5,12 @@
 #include <string>
 
 #include "compiler/error_codes.h"
+#include "test/sized_model.h"
 
 namespace scengen {
 namespace {
 
-TrackModel model_of(int32_t length) {
-  TrackModel model;
-  size_model(model, length);
-  return model;
-}
+using testing::sized_model;
 
 // The kinds of cells first..last as one character each: '.' plain, 'M' a
 // marker, '?' anything else.
@@ -27,7 +24,7 @@ std::string kinds(const TrackModel& model, int first, int last) {
 }
 
 TEST(Mountains, TypeAboveTenStampsTypeLessTenWithAMarkerEveryFourthPlainCell) {
-  TrackModel model = model_of(96000);
+  TrackModel model = sized_model(96000);
   model.cells[23].kind = kSignal;       // the 8th cell of the span: no marker there
   memo_montagna(model, 800, 2050, 12);  // cells 16..40
   EXPECT_EQ(model.error_code, 0);
@@ -43,14 +40,14 @@ TEST(Mountains, TypeAboveTenStampsTypeLessTenWithAMarkerEveryFourthPlainCell) {
 }
 
 TEST(Mountains, TypeUpToTenHasNoMarkers) {
-  TrackModel model = model_of(96000);
+  TrackModel model = sized_model(96000);
   memo_montagna(model, 800, 2050, 2);
   EXPECT_EQ(kinds(model, 15, 41), std::string(27, '.'));
   EXPECT_EQ(model.cells[40].mountain_type, 2);
 }
 
 TEST(Mountains, ALaterSpanStampsOverAnEarlierOneAndLeavesMarkersBe) {
-  TrackModel model = model_of(96000);
+  TrackModel model = sized_model(96000);
   memo_montagna(model, 0, 1000, 11);    // cells 0..19, markers at 3, 7, 11, 15, 19
   memo_montagna(model, 200, 1000, 12);  // overlaps: forced to type 3
   EXPECT_EQ(model.cells[2].mountain_type, 1);
@@ -66,7 +63,7 @@ TEST(Mountains, ASpanCloseAfterThePreviousOneBecomesType3) {
   } cases[] = {{150, 3}, {200, 4}, {0, 3}, {-500, 3}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.gap);
-    TrackModel model = model_of(96000);
+    TrackModel model = sized_model(96000);
     memo_montagna(model, 1000, 2000, 1);
     memo_montagna(model, 2000 + c.gap, 4000, 14);
     EXPECT_EQ(model.cells[79].mountain_type, c.type);
@@ -76,7 +73,7 @@ TEST(Mountains, ASpanCloseAfterThePreviousOneBecomesType3) {
 }
 
 TEST(Mountains, AnEmptySpanStillCountsForTheNextGap) {
-  TrackModel model = model_of(96000);
+  TrackModel model = sized_model(96000);
   memo_montagna(model, 5000, 5000, 1);  // touches no cell
   EXPECT_EQ(model.mountain_count, 1);
   EXPECT_EQ(model.cells[100].mountain_type, 0);
@@ -85,8 +82,8 @@ TEST(Mountains, AnEmptySpanStillCountsForTheNextGap) {
 }
 
 TEST(Mountains, SpansWithoutRoomInTheModelAreRejectedWhole) {
-  TrackModel model = model_of(1000);    // last_cell 160
-  memo_montagna(model, 7000, 8100, 1);  // last cell round(161) is past 160
+  TrackModel model = sized_model(1000);  // last_cell 160
+  memo_montagna(model, 7000, 8100, 1);   // last cell round(161) is past 160
   EXPECT_EQ(model.error_code, errors::kBeyondLastCell);
   EXPECT_EQ(model.mountain_count, 0);
   EXPECT_EQ(model.cells[140].mountain_type, 0);
@@ -106,7 +103,7 @@ TEST(Mountains, SpansWithoutRoomInTheModelAreRejectedWhole) {
 }
 
 TEST(Mountains, EightyRecordsAndNoMore) {
-  TrackModel model = model_of(96000);
+  TrackModel model = sized_model(96000);
   for (int n = 0; n < 80; ++n) memo_montagna(model, n * 1000, n * 1000 + 500, 1);
   EXPECT_EQ(model.error_code, 0);
   EXPECT_EQ(model.mountain_end[80], 79500);
@@ -117,7 +114,7 @@ TEST(Mountains, EightyRecordsAndNoMore) {
 }
 
 TEST(Mountains, TheTypeKeepsItsLowEightBits) {
-  TrackModel model = model_of(1000);
+  TrackModel model = sized_model(1000);
   memo_montagna(model, 0, 100, 267);  // type 257
   EXPECT_EQ(model.cells[0].mountain_type, 1);
   memo_montagna(model, 1000, 1100, -1);

@@ -3,18 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "compiler/error_codes.h"
+#include "test/sized_model.h"
 
 namespace scengen {
 namespace {
 
-TrackModel model_of(int32_t length) {
-  TrackModel model;
-  size_model(model, length);
-  return model;
-}
+using testing::sized_model;
 
 TEST(SpeedIndicators, TheCarriedBoardAt600) {
-  TrackModel model = model_of(96000);
+  TrackModel model = sized_model(96000);
   std::string failure;
   ASSERT_TRUE(memo_indicatori_v_max(model, {600, 80, 80, 80, 0, 0, 0, 0, 0}, &failure));
   EXPECT_EQ(model.error_code, 0);
@@ -40,13 +37,13 @@ TEST(SpeedIndicators, EachWordJoinsOneLetterOfBothGroups) {
       {-1638, -40, -32768},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.s << " " << c.d);
-    TrackModel model = model_of(1000);
+    SCOPED_TRACE(::testing::Message() << c.s << " " << c.d);
+    TrackModel model = sized_model(1000);
     std::string failure;
     ASSERT_TRUE(memo_indicatori_v_max(model, {1000, c.s, 0, 0, 0, c.d, 0, 0, 0}, &failure));
     EXPECT_EQ(model.cells[21].value_a, c.word);
   }
-  TrackModel model = model_of(1000);
+  TrackModel model = sized_model(1000);
   std::string failure;
   ASSERT_TRUE(memo_indicatori_v_max(model, {1000, 1, 2, 3, 4, 5, 10, 15, 6}, &failure));
   const Cell& cell = model.cells[21];
@@ -57,14 +54,14 @@ TEST(SpeedIndicators, EachWordJoinsOneLetterOfBothGroups) {
 }
 
 TEST(SpeedIndicators, StripesKeepTheLowSixteenBits) {
-  TrackModel model = model_of(1000);
+  TrackModel model = sized_model(1000);
   std::string failure;
   ASSERT_TRUE(memo_indicatori_v_max(model, {0, 0, 0, 0, 3277, 0, 0, 0, 0}, &failure));
   EXPECT_EQ(model.cells[1].value_d, 32770 - 65536);
 }
 
 TEST(SpeedIndicators, OnlyAFreeCellTakesTheBoard) {
-  TrackModel model = model_of(1000);
+  TrackModel model = sized_model(1000);
   model.cells[13].kind = kMountainMarker;
   std::string failure;
   ASSERT_TRUE(memo_indicatori_v_max(model, {600, 80, 0, 0, 0, 0, 0, 0, 0}, &failure));
@@ -78,7 +75,7 @@ TEST(SpeedIndicators, OnlyAFreeCellTakesTheBoard) {
 }
 
 TEST(SpeedIndicators, ACellBelowZeroIsRejected) {
-  TrackModel model = model_of(1000);
+  TrackModel model = sized_model(1000);
   std::string failure;
   ASSERT_TRUE(memo_indicatori_v_max(model, {-75, 80, 0, 0, 0, 0, 0, 0, 0}, &failure));
   EXPECT_EQ(model.error_code, 0);  // -0.5 rounds to cell 0
@@ -88,7 +85,7 @@ TEST(SpeedIndicators, ACellBelowZeroIsRejected) {
 }
 
 TEST(SpeedIndicators, ASpeedBeyondSixteenBitsIsARunTimeFailure) {
-  TrackModel model = model_of(1000);
+  TrackModel model = sized_model(1000);
   std::string failure;
   EXPECT_FALSE(memo_indicatori_v_max(model, {1000, 50, 1639, 0, 0, 0, 0, 0, 0}, &failure));
   EXPECT_EQ(failure, "la velocità 32780 del cartello non sta in 16 bit");

@@ -6,14 +6,13 @@
 #include <cstring>
 
 #include "compiler/error_codes.h"
+#include "test/sized_model.h"
 
 namespace scengen {
 namespace {
 
 TrackModel sized_plan(int32_t length) {
-  TrackModel model;
-  model.plan_enabled = 1;
-  size_model(model, length);
+  TrackModel model = testing::sized_model(length, 1);
   plan_start(model);
   return model;
 }
