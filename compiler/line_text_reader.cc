@@ -92,20 +92,18 @@ ParseOutcome read_general_block(ParseContext& ctx) {
   }
 }
 
+// Per mille into the cell's byte: + 100, the low 8 bits.
+uint8_t gradient_byte(int32_t g) { return static_cast<uint8_t>(int64_t{g} + 100); }
+
 // Gradient record at p: the cells from the cursor up to the one before
 // round(p / 50) get the previous record's gradient. The cell at the cursor is
 // written even when the cursor is there already, so two records in one cell
 // move the cursor by one.
 ParseOutcome fill_gradient(ParseContext& ctx, int32_t p, int32_t g) {
-  TrackModel& m = ctx.model;
   const int64_t n = run_cell(p);
-  if (n > 0) {
-    do {
-      if (ctx.gradient_cursor > m.last_cell) return ctx.stop(errors::kFillPastLastCell, p);
-      m.cells[static_cast<size_t>(ctx.gradient_cursor)].gradient =
-          static_cast<uint8_t>(int64_t{ctx.previous_gradient} + 100);
-      ++ctx.gradient_cursor;
-    } while (ctx.gradient_cursor < n);
+  if (n > 0 && !fill_run(ctx.model, &Cell::gradient, gradient_byte(ctx.previous_gradient),
+                         &ctx.gradient_cursor, n)) {
+    return ctx.stop(errors::kFillPastLastCell, p);
   }
   ctx.previous_gradient = g;
   ctx.last_gradient_position = p;
@@ -231,19 +229,9 @@ ParseOutcome read_line_text(ParseContext& ctx) {
   // is the last item of the text is not acted on.
   bool leave = false;
   while (!leave) {
-    if (ctx.reader.eof()) break;
-    if (!ctx.read_field()) return ctx.fail_read();
-    if (ctx.reader.eof()) break;
-    // Up to two comment items in a row.
-    if (contains(ctx.field_text, "-")) {
-      if (!ctx.read_field()) return ctx.fail_read();
-      if (ctx.reader.eof()) break;
-      if (contains(ctx.field_text, "-")) {
-        if (!ctx.read_field()) return ctx.fail_read();
-        if (ctx.reader.eof()) break;
-      }
-    }
-    ctx.record_line = ctx.reader.line();
+    bool at_end = false;
+    if (!ctx.next_keyword(&at_end)) return ctx.fail_read();
+    if (at_end) break;
     if (ParseOutcome o = read_positioned_record(ctx, &leave); o != ParseOutcome::kRead) return o;
   }
 
@@ -252,16 +240,12 @@ ParseOutcome read_line_text(ParseContext& ctx) {
   // The last gradient runs on to last_cell - 3; the last three cells keep 0.
   ctx.record_line = ctx.reader.line();
   if (!ctx.require_cells()) return ParseOutcome::kFailed;
-  do {
-    if (ctx.gradient_cursor > m.last_cell) {
-      record_error(m, errors::kFillPastLastCell, ctx.last_gradient_position, ctx.file,
-                   ctx.last_gradient_line);
-      return ParseOutcome::kStopped;
-    }
-    m.cells[static_cast<size_t>(ctx.gradient_cursor)].gradient =
-        static_cast<uint8_t>(int64_t{ctx.previous_gradient} + 100);
-    ++ctx.gradient_cursor;
-  } while (ctx.gradient_cursor < int64_t{m.last_cell} - 2);
+  if (!fill_run(m, &Cell::gradient, gradient_byte(ctx.previous_gradient), &ctx.gradient_cursor,
+                int64_t{m.last_cell} - 2)) {
+    record_error(m, errors::kFillPastLastCell, ctx.last_gradient_position, ctx.file,
+                 ctx.last_gradient_line);
+    return ParseOutcome::kStopped;
+  }
 
   if (m.plan_enabled != 0) plan_end(m, &ctx.plan_cursor);
   return ParseOutcome::kRead;

@@ -23,6 +23,21 @@ bool ParseContext::open(SourceKind kind) {
 
 bool ParseContext::read_field() { return reader.read_text(&field_text); }
 
+bool ParseContext::next_keyword(bool* at_end) {
+  *at_end = true;
+  if (reader.eof()) return true;
+  if (!read_field()) return false;
+  for (int n = 0; n < 3; ++n) {
+    if (reader.eof()) return true;
+    // The third item is the keyword whatever it holds.
+    if (n == 2 || !contains(field_text, "-")) break;
+    if (!read_field()) return false;
+  }
+  record_line = reader.line();
+  *at_end = false;
+  return true;
+}
+
 ParseOutcome ParseContext::fail_read() {
   failure = reader.failure();
   failure_line = reader.line();
@@ -55,6 +70,16 @@ bool ParseContext::require_cells() {
 bool ParseContext::check_position(int64_t p, int64_t margin, bool* accepted) {
   if (!require_cells()) return false;
   *accepted = position_accepted(model, p, margin);
+  return true;
+}
+
+bool fill_run(TrackModel& model, uint8_t Cell::*field, uint8_t value, int64_t* cursor,
+              int64_t until) {
+  do {
+    if (!has_cell(model, *cursor)) return false;
+    model.cells[static_cast<size_t>(*cursor)].*field = value;
+    ++*cursor;
+  } while (*cursor < until);
   return true;
 }
 

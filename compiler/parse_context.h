@@ -47,11 +47,26 @@ struct ParseContext {
   int32_t caption_slot = kFirstCaptionSlot;  // item of the next caption; counts down
   int64_t plan_cursor = 2;                   // next metre of the plan to draw
 
+  // Working values of the train-text half.
+  int32_t station_number = 1;   // item that receives the next station
+  int64_t speed_cursor = 0;     // first cell whose speed_limit is not written yet
+  int32_t previous_speed = 0;   // km/h of the last line-speed record
+  int previous_speed_line = 0;  // ... and its line
+  int64_t adhesion_cursor = 0;  // first cell whose adhesion is not written yet
+  int32_t previous_adhesion = 0;
+  int32_t last_adhesion_position = 0;  // the record that drove the cursor last
+  int last_adhesion_line = 0;
+
   // Opens `kind` for reading. False, with the failure set, when it cannot be
   // read.
   bool open(SourceKind kind);
   // Reads the next text item into field_text. False at the end of the text.
   bool read_field();
+  // Reads the keyword of the next record into field_text, passing over up to
+  // two comment items (items holding "-") and setting record_line. *at_end is
+  // set when the text ends first: a keyword that is the last item of the
+  // text is not acted on. False, with the failure set, when a read fails.
+  bool next_keyword(bool* at_end);
   // Sets the failure from the reader's last read; returns kFailed.
   ParseOutcome fail_read();
   // Sets a failure of the parser's own; returns kFailed.
@@ -68,6 +83,14 @@ struct ParseContext {
   // False, with the failure set, when the cells were never created.
   bool check_position(int64_t p, int64_t margin, bool* accepted);
 };
+
+// A run of cells (gradient, adhesion) filled from a record to the next:
+// writes `value` into `field` of the cells from *cursor up to the one before
+// `until`, and at least the cell at the cursor even when it is there
+// already. False, with nothing written past last_cell, when the cursor would
+// pass it.
+bool fill_run(TrackModel& model, uint8_t Cell::*field, uint8_t value, int64_t* cursor,
+              int64_t until);
 
 // Substring tests on an item: `contains` is exact, `contains_any_case` folds
 // ASCII letters.
