@@ -1,6 +1,5 @@
 #include "compiler/line_text_reader.h"
 
-#include <initializer_list>
 #include <string>
 
 #include "compiler/chainage_order.h"
@@ -11,14 +10,6 @@
 
 namespace scengen {
 namespace {
-
-// Reads 32-bit numbers into the targets, each stored as soon as it is read.
-bool read_longs(ParseContext& ctx, std::initializer_list<int32_t*> targets) {
-  for (int32_t* target : targets) {
-    if (!ctx.reader.read_long(target)) return false;
-  }
-  return true;
-}
 
 // The general block, from the item after "[generale]" to the first item in
 // square brackets that does not begin with a hyphen (consumed). Only here are
@@ -50,7 +41,7 @@ ParseOutcome read_general_block(ParseContext& ctx) {
     for (int n = 0; n < 3; ++n) {
       if (contains(field, kChainage[n]) && contains(field, "progressiva")) {
         Item& change = m.items[kChainageItemFirst + n];
-        if (!read_longs(ctx, {&change.number_1, &change.number_2, &change.number_3})) {
+        if (!ctx.read_longs({&change.number_1, &change.number_2, &change.number_3})) {
           return ctx.fail_read();
         }
       }
@@ -71,7 +62,7 @@ ParseOutcome read_general_block(ParseContext& ctx) {
     }
     if (contains(field, "segnali") && contains(field, "ripetizione")) {
       Item& repetition = m.items[kRepetitionItem];
-      if (!read_longs(ctx, {&repetition.number_1, &repetition.number_2})) return ctx.fail_read();
+      if (!ctx.read_longs({&repetition.number_1, &repetition.number_2})) return ctx.fail_read();
       if (repetition.number_1 % 50 != 0) return ctx.stop(errors::kRepetitionFirstNotOn50, {});
       if (repetition.number_2 % 50 != 0) return ctx.stop(errors::kRepetitionSecondNotOn50, {});
       if (contains(field, "4")) {
@@ -145,14 +136,14 @@ ParseOutcome read_positioned_record(ParseContext& ctx, bool* leave) {
 
   if (contains_any_case(keyword, "pendenza")) {
     int32_t p = 0, g = 0;
-    if (!read_longs(ctx, {&p, &g})) return ctx.fail_read();
+    if (!ctx.read_longs({&p, &g})) return ctx.fail_read();
     if (!ctx.check_position(p, 100, &accepted)) return ParseOutcome::kFailed;
     if (!accepted) return beyond(p);
     if (ParseOutcome o = fill_gradient(ctx, p, g); o != ParseOutcome::kRead) return o;
   }
   if (contains_any_case(keyword, "curva") && m.plan_enabled != 0) {
     int32_t s = 0, d = 0;
-    if (!read_longs(ctx, {&s, &d})) return ctx.fail_read();
+    if (!ctx.read_longs({&s, &d})) return ctx.fail_read();
     if (!ctx.check_position(s, 100, &accepted)) return ParseOutcome::kFailed;
     if (!accepted) return beyond(s);
     const std::optional<double> k = curvature(keyword);
@@ -163,7 +154,7 @@ ParseOutcome read_positioned_record(ParseContext& ctx, bool* leave) {
   }
   if (contains_any_case(keyword, "montagna")) {
     int32_t inizio = 0, fine = 0, tipo = 0;
-    if (!read_longs(ctx, {&inizio, &fine, &tipo})) return ctx.fail_read();
+    if (!ctx.read_longs({&inizio, &fine, &tipo})) return ctx.fail_read();
     if (!ctx.check_position(inizio, 100, &accepted)) return ParseOutcome::kFailed;
     if (!accepted) return beyond(inizio);
     memo_montagna(m, inizio, fine, tipo);
@@ -171,8 +162,8 @@ ParseOutcome read_positioned_record(ParseContext& ctx, bool* leave) {
   }
   if (contains_any_case(keyword, "indicatori_v")) {
     SpeedIndicatorRecord b;
-    if (!read_longs(ctx, {&b.posizione, &b.vas, &b.vbs, &b.vcs, &b.strisces, &b.vad, &b.vbd, &b.vcd,
-                          &b.strisced})) {
+    if (!ctx.read_longs({&b.posizione, &b.vas, &b.vbs, &b.vcs, &b.strisces, &b.vad, &b.vbd, &b.vcd,
+                         &b.strisced})) {
       return ctx.fail_read();
     }
     if (!ctx.check_position(b.posizione, 100, &accepted)) return ParseOutcome::kFailed;

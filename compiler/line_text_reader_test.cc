@@ -58,7 +58,7 @@ TEST(LineTextReader, TheCarriedLineTextFillsTheModelWithoutError) {
   EXPECT_EQ(m.error_code, 0);
   EXPECT_TRUE(m.diagnostics.empty());
   EXPECT_FALSE(p.line_text_left);
-  EXPECT_TRUE(p.train_text_left);
+  EXPECT_FALSE(p.train_text_left);
 
   EXPECT_EQ(m.items[84].number_2, 96000);
   EXPECT_EQ(m.last_cell, 2060);
@@ -121,8 +121,8 @@ TEST(LineTextReader, GeneralKeywordsAndTheirCaseRules) {
       "[Generale]",
       "LUNGHEZZA PERCORSO, 2000",                   // any case
       "Progressiva chilometrica uno, 100, 200, 0",  // exact: not recognised
-      "progressiva chilometrica tre, 0, 10, 0",
-      "progressiva chilometrica uno, 0, 30, 0",
+      "progressiva chilometrica tre, 0, 50, 0",
+      "progressiva chilometrica uno, 0, 100, 0",
       "Sfondo uno, 5",  // exact: not recognised
       "sfondo due, 1",
       "sfondo tre, 16900",
@@ -136,11 +136,11 @@ TEST(LineTextReader, GeneralKeywordsAndTheirCaseRules) {
   EXPECT_EQ(m.error_code, 0);
   EXPECT_EQ(m.items[84].number_2, 2000);
   EXPECT_EQ(m.last_cell, 180);
-  // Read as 81 = (0, 10), 83 = (0, 30); positions add up to 0, so the
+  // Read as 81 = (0, 50), 83 = (0, 100); positions add up to 0, so the
   // chainages decide and 83's goes first. Had "uno" gone to 81, 81 would
   // keep "tre" first.
-  EXPECT_EQ(m.items[81].number_2, 30);
-  EXPECT_EQ(m.items[83].number_2, 10);
+  EXPECT_EQ(m.items[81].number_2, 100);
+  EXPECT_EQ(m.items[83].number_2, 50);
   EXPECT_EQ(m.items[85].number_1, 0);
   EXPECT_EQ(m.items[85].number_3, 1);
   EXPECT_EQ(m.items[85].number_2, 16900);
@@ -355,10 +355,11 @@ TEST(LineTextReader, ErrorsTheirPositionsAndWhatIsDeleted) {
        line_of_1000({"indicatori_vmax, 600, 80, 80, 80, 0, , , , 0",
                      "indicatori_vmax, 620, 80, 80, 80, 0, , , , 0"}),
        21, 620, 5, false, true},
+      // Code 15 ends the line text only: the train text is read after it.
       {"record past the cells", line_of_1000({"pendenza, 200, 1", "pendenza, 7950, 1"}), 15, 7950,
-       5, false, true},
+       5, false, false},
       {"board past the cells", line_of_1000({"indicatori_v, 7901, 1, 1, 1, 0, 0, 0, 0, 0"}), 15,
-       7901, 4, false, true},
+       7901, 4, false, false},
       {"caption before cell 0", line_of_1000({"cartello_indicatore, -100, (X)"}), 200, -100, 4,
        false, true},
       {"board before cell 0", line_of_1000({"indicatori_v, -76, 1, 1, 1, 0, 0, 0, 0, 0"}), 200, -76,
@@ -453,7 +454,7 @@ TEST(LineTextReader, APositionPastTheCellsEndsTheLineTextOnly) {
   EXPECT_EQ(m.cells[2059].gradient, 0);
   EXPECT_EQ(plan_at(m, 102998, 0).tag, PlanTag::kDouble);
   EXPECT_FALSE(p.line_text_left);
-  EXPECT_TRUE(p.train_text_left);
+  EXPECT_FALSE(p.train_text_left);  // read after the line text, then deleted
 }
 
 TEST(LineTextReader, RouteLengthLimits) {

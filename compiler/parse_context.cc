@@ -38,6 +38,13 @@ bool ParseContext::next_keyword(bool* at_end) {
   return true;
 }
 
+bool ParseContext::read_longs(std::initializer_list<int32_t*> targets) {
+  for (int32_t* target : targets) {
+    if (!reader.read_long(target)) return false;
+  }
+  return true;
+}
+
 ParseOutcome ParseContext::fail_read() {
   failure = reader.failure();
   failure_line = reader.line();
@@ -50,9 +57,9 @@ ParseOutcome ParseContext::fail(std::string what) {
   return ParseOutcome::kFailed;
 }
 
-ParseOutcome ParseContext::stop(int32_t code, std::optional<int32_t> position) {
+ParseOutcome ParseContext::stop(int32_t code, std::optional<int32_t> position, std::string detail) {
   texts.remove(current);
-  record_error(model, code, position, file, record_line);
+  record_error(model, code, position, file, record_line, std::move(detail));
   return ParseOutcome::kStopped;
 }
 

@@ -5,6 +5,7 @@
 // last item read and the working values that live for the call.
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -67,13 +68,16 @@ struct ParseContext {
   // set when the text ends first: a keyword that is the last item of the
   // text is not acted on. False, with the failure set, when a read fails.
   bool next_keyword(bool* at_end);
+  // Reads 32-bit numbers into the targets, each stored as soon as it is
+  // read. False when a read fails.
+  bool read_longs(std::initializer_list<int32_t*> targets);
   // Sets the failure from the reader's last read; returns kFailed.
   ParseOutcome fail_read();
   // Sets a failure of the parser's own; returns kFailed.
   ParseOutcome fail(std::string what);
   // The orderly error exit: closes and deletes the text being read, records
   // the code (with its position where it has one) at the current record.
-  ParseOutcome stop(int32_t code, std::optional<int32_t> position);
+  ParseOutcome stop(int32_t code, std::optional<int32_t> position, std::string detail = {});
   // Records code 15 at the current record; the caller ends its loop.
   void beyond_cells(int32_t position);
   // False, with the failure set, when the cells were never created: a line

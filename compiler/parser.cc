@@ -3,6 +3,7 @@
 #include "compiler/error_codes.h"
 #include "compiler/line_text_reader.h"
 #include "compiler/parse_context.h"
+#include "compiler/train_text_reader.h"
 
 namespace scengen {
 
@@ -11,7 +12,9 @@ void memorizza_dati(TrackModel& model, SourceTexts& texts) {
   model.items[kBackgroundItem].text = model.scenario_name;
   model.items[kRepetitionItem].text = model.train_code;
 
-  if (read_line_text(ctx) == ParseOutcome::kFailed) {
+  ParseOutcome outcome = read_line_text(ctx);
+  if (outcome == ParseOutcome::kRead) outcome = read_train_text(ctx);
+  if (outcome == ParseOutcome::kFailed) {
     // The failure handler: both texts go, wherever the parse stood, and the
     // position of an earlier error stays as it was.
     texts.remove(SourceKind::kLineText);
