@@ -10,33 +10,17 @@
 #include "compiler/error_codes.h"
 #include "compiler/parser.h"
 #include "scenario/line_text.h"
+#include "test/parse_texts.h"
 
 namespace scengen {
 namespace {
 
-std::string crlf(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
+using testing::crlf;
+using testing::Parsed;
 
-struct Parsed {
-  TrackModel model;
-  bool line_text_left = false;
-  bool train_text_left = false;
-};
-
+// The line text given; the train text holds nothing but its "[generale]".
 Parsed parse(std::optional<std::string> line_text, int32_t plan_enabled = 1) {
-  Parsed parsed;
-  TrackModel& model = parsed.model;
-  model.scenario_name = "Tolvo_Sarmaleonte";
-  model.train_code = "R31474";
-  model.plan_enabled = plan_enabled;
-  MemorySourceTexts texts(std::move(line_text), std::string("[generale]\r\n"));
-  memorizza_dati(model, texts);
-  parsed.line_text_left = texts.exists(SourceKind::kLineText);
-  parsed.train_text_left = texts.exists(SourceKind::kTrainText);
-  return parsed;
+  return testing::parse_texts(std::move(line_text), std::string("[generale]\r\n"), plan_enabled);
 }
 
 // A line of 1000 m (last_cell 160, plan_last_metre 8000); the records start
