@@ -123,29 +123,17 @@ ParseOutcome place_caption(ParseContext& ctx, int32_t p) {
 // lies beyond the cells (code 15), which ends the line text.
 ParseOutcome read_positioned_record(ParseContext& ctx, bool* leave) {
   TrackModel& m = ctx.model;
-  ItemReader& r = ctx.reader;
   const std::string keyword = ctx.field_text;
-  bool accepted = false;
-  // A record past the cells ends the line text, which is then finished as
-  // usual; the train text is still read.
-  const auto beyond = [&](int32_t p) {
-    ctx.beyond_cells(p);
-    *leave = true;
-    return ParseOutcome::kRead;
-  };
+  ParseOutcome o = ParseOutcome::kRead;
 
   if (contains_any_case(keyword, "pendenza")) {
     int32_t p = 0, g = 0;
-    if (!ctx.read_longs({&p, &g})) return ctx.fail_read();
-    if (!ctx.check_position(p, 100, &accepted)) return ParseOutcome::kFailed;
-    if (!accepted) return beyond(p);
-    if (ParseOutcome o = fill_gradient(ctx, p, g); o != ParseOutcome::kRead) return o;
+    if (!ctx.read_record({&p, &g}, leave, &o)) return o;
+    if (o = fill_gradient(ctx, p, g); o != ParseOutcome::kRead) return o;
   }
   if (contains_any_case(keyword, "curva") && m.plan_enabled != 0) {
     int32_t s = 0, d = 0;
-    if (!ctx.read_longs({&s, &d})) return ctx.fail_read();
-    if (!ctx.check_position(s, 100, &accepted)) return ParseOutcome::kFailed;
-    if (!accepted) return beyond(s);
+    if (!ctx.read_record({&s, &d}, leave, &o)) return o;
     const std::optional<double> k = curvature(keyword);
     if (!k) return ctx.stop(errors::kBadCurve, {});
     const int32_t code = plan_curve(m, &ctx.plan_cursor, s, d, *k);
@@ -154,29 +142,26 @@ ParseOutcome read_positioned_record(ParseContext& ctx, bool* leave) {
   }
   if (contains_any_case(keyword, "montagna")) {
     int32_t inizio = 0, fine = 0, tipo = 0;
-    if (!ctx.read_longs({&inizio, &fine, &tipo})) return ctx.fail_read();
-    if (!ctx.check_position(inizio, 100, &accepted)) return ParseOutcome::kFailed;
-    if (!accepted) return beyond(inizio);
+    if (!ctx.read_record({&inizio, &fine, &tipo}, leave, &o)) return o;
     memo_montagna(m, inizio, fine, tipo);
     if (m.error_code > 0) return ctx.stop(m.error_code, inizio);
   }
   if (contains_any_case(keyword, "indicatori_v")) {
     SpeedIndicatorRecord b;
-    if (!ctx.read_longs({&b.posizione, &b.vas, &b.vbs, &b.vcs, &b.strisces, &b.vad, &b.vbd, &b.vcd,
-                         &b.strisced})) {
-      return ctx.fail_read();
+    if (!ctx.read_record({&b.posizione, &b.vas, &b.vbs, &b.vcs, &b.strisces, &b.vad, &b.vbd, &b.vcd,
+                          &b.strisced},
+                         leave, &o)) {
+      return o;
     }
-    if (!ctx.check_position(b.posizione, 100, &accepted)) return ParseOutcome::kFailed;
-    if (!accepted) return beyond(b.posizione);
     std::string failure;
     if (!memo_indicatori_v_max(m, b, &failure)) return ctx.fail(failure);
     if (m.error_code > 0) return ctx.stop(m.error_code, b.posizione);
   }
   if (contains_any_case(keyword, "indicat") && contains_any_case(keyword, "cartello")) {
+    // The caption's text item comes before the position check.
     int32_t p = 0;
-    if (!r.read_long(&p) || !ctx.read_field()) return ctx.fail_read();
-    if (!ctx.check_position(p, 100, &accepted)) return ParseOutcome::kFailed;
-    if (!accepted) return beyond(p);
+    if (!ctx.reader.read_long(&p) || !ctx.read_field()) return ctx.fail_read();
+    if (!ctx.check_position(p, 100, leave, &o)) return o;
     return place_caption(ctx, p);
   }
   return ParseOutcome::kRead;
@@ -218,13 +203,7 @@ ParseOutcome read_line_text(ParseContext& ctx) {
 
   // The positioned records, up to the end of the text; a keyword item that
   // is the last item of the text is not acted on.
-  bool leave = false;
-  while (!leave) {
-    bool at_end = false;
-    if (!ctx.next_keyword(&at_end)) return ctx.fail_read();
-    if (at_end) break;
-    if (ParseOutcome o = read_positioned_record(ctx, &leave); o != ParseOutcome::kRead) return o;
-  }
+  if (ParseOutcome o = ctx.read_records(read_positioned_record); o != ParseOutcome::kRead) return o;
 
   ctx.texts.remove(SourceKind::kLineText);
 

@@ -38,6 +38,17 @@ bool ParseContext::next_keyword(bool* at_end) {
   return true;
 }
 
+ParseOutcome ParseContext::read_records(ParseOutcome (*record)(ParseContext&, bool* leave)) {
+  bool leave = false;
+  while (!leave) {
+    bool at_end = false;
+    if (!next_keyword(&at_end)) return fail_read();
+    if (at_end) break;
+    if (ParseOutcome o = record(*this, &leave); o != ParseOutcome::kRead) return o;
+  }
+  return ParseOutcome::kRead;
+}
+
 bool ParseContext::read_longs(std::initializer_list<int32_t*> targets) {
   for (int32_t* target : targets) {
     if (!reader.read_long(target)) return false;
@@ -63,10 +74,6 @@ ParseOutcome ParseContext::stop(int32_t code, std::optional<int32_t> position, s
   return ParseOutcome::kStopped;
 }
 
-void ParseContext::beyond_cells(int32_t position) {
-  record_error(model, errors::kBeyondCellArray, position, file, record_line);
-}
-
 bool ParseContext::require_cells() {
   if (!model.cells.empty()) return true;
   failure = "la linea non ha celle: manca il record \"lunghezza percorso\"";
@@ -74,10 +81,25 @@ bool ParseContext::require_cells() {
   return false;
 }
 
-bool ParseContext::check_position(int64_t p, int64_t margin, bool* accepted) {
-  if (!require_cells()) return false;
-  *accepted = position_accepted(model, p, margin);
-  return true;
+bool ParseContext::check_position(int32_t p, int64_t margin, bool* leave, ParseOutcome* outcome) {
+  if (!require_cells()) {
+    *outcome = ParseOutcome::kFailed;
+    return false;
+  }
+  if (position_accepted(model, p, margin)) return true;
+  record_error(model, errors::kBeyondCellArray, p, file, record_line);
+  *leave = true;
+  *outcome = ParseOutcome::kRead;
+  return false;
+}
+
+bool ParseContext::read_record(std::initializer_list<int32_t*> targets, bool* leave,
+                               ParseOutcome* outcome) {
+  if (!read_longs(targets)) {
+    *outcome = fail_read();
+    return false;
+  }
+  return check_position(**targets.begin(), 100, leave, outcome);
 }
 
 bool fill_run(TrackModel& model, uint8_t Cell::*field, uint8_t value, int64_t* cursor,

@@ -68,6 +68,10 @@ struct ParseContext {
   // set when the text ends first: a keyword that is the last item of the
   // text is not acted on. False, with the failure set, when a read fails.
   bool next_keyword(bool* at_end);
+  // Reads records to the end of the text, or until one lies beyond the
+  // cells (code 15): `record` reads one whose keyword is in field_text.
+  // kRead when the loop ended so; otherwise what `record` returned.
+  ParseOutcome read_records(ParseOutcome (*record)(ParseContext&, bool* leave));
   // Reads 32-bit numbers into the targets, each stored as soon as it is
   // read. False when a read fails.
   bool read_longs(std::initializer_list<int32_t*> targets);
@@ -78,14 +82,18 @@ struct ParseContext {
   // The orderly error exit: closes and deletes the text being read, records
   // the code (with its position where it has one) at the current record.
   ParseOutcome stop(int32_t code, std::optional<int32_t> position, std::string detail = {});
-  // Records code 15 at the current record; the caller ends its loop.
-  void beyond_cells(int32_t position);
   // False, with the failure set, when the cells were never created: a line
   // text without its route length.
   bool require_cells();
-  // The position check of a record at p: (p + margin) / 50 <= last_cell.
-  // False, with the failure set, when the cells were never created.
-  bool check_position(int64_t p, int64_t margin, bool* accepted);
+  // The position check of a record at p: accepted when (p + margin) / 50 is
+  // not above last_cell. True when accepted; otherwise false with *outcome
+  // set: kRead after recording code 15 and setting *leave, which ends the
+  // records of the text, or kFailed when the cells were never created.
+  bool check_position(int32_t p, int64_t margin, bool* leave, ParseOutcome* outcome);
+  // Reads a record's 32-bit numbers, the first being its position, and
+  // checks that position with margin 100. False with *outcome set as above,
+  // or kFailed when a read fails.
+  bool read_record(std::initializer_list<int32_t*> targets, bool* leave, ParseOutcome* outcome);
 };
 
 // A run of cells (gradient, adhesion) filled from a record to the next:

@@ -30,13 +30,9 @@ ParseOutcome read_station(ParseContext& ctx, bool* leave) {
 
   if (!r.read_long(&item.number_3)) return ctx.fail_read();
   const int32_t p = item.number_3;
-  bool accepted = false;
-  if (!ctx.check_position(p, 800, &accepted)) return ParseOutcome::kFailed;
-  if (!accepted) {
-    ctx.beyond_cells(p);
-    *leave = true;
-    return ParseOutcome::kRead;
-  }
+  // A station needs 800 m of cells beyond its position, not 100.
+  ParseOutcome o = ParseOutcome::kRead;
+  if (!ctx.check_position(p, 800, leave, &o)) return o;
   if (p % 50 != 0) return ctx.stop(errors::kStationNotOn50, p);
 
   int32_t s = 0;

@@ -47,20 +47,13 @@ ParseOutcome read_train_record(ParseContext& ctx, bool* leave) {
   const auto has = [&](const char* part) { return contains_any_case(keyword, part); };
   Item& general = m.items[kGeneralItem];
   Item& repetition = m.items[kRepetitionItem];
-  bool accepted = false;
-  const auto beyond = [&](int32_t p) {
-    ctx.beyond_cells(p);
-    *leave = true;
-    return ParseOutcome::kRead;
-  };
+  ParseOutcome o = ParseOutcome::kRead;
 
   if (has("frenata") && has("massa") && !r.read_long(&general.number_1)) return ctx.fail_read();
   if (has("vetture") && !r.read_long(&general.number_3)) return ctx.fail_read();
   if (has("velocit")) {
     int32_t p = 0, v = 0;
-    if (!ctx.read_longs({&p, &v})) return ctx.fail_read();
-    if (!ctx.check_position(p, 100, &accepted)) return ParseOutcome::kFailed;
-    if (!accepted) return beyond(p);
+    if (!ctx.read_record({&p, &v}, leave, &o)) return o;
     // The previous speed runs up to the cell before this record's. The
     // cursor stops at last_cell, so the tail writes at most that cell.
     const int64_t n = run_cell(p);
@@ -75,9 +68,7 @@ ParseOutcome read_train_record(ParseContext& ctx, bool* leave) {
   }
   if (has("aderenza")) {
     int32_t p = 0, a = 0;
-    if (!ctx.read_longs({&p, &a})) return ctx.fail_read();
-    if (!ctx.check_position(p, 100, &accepted)) return ParseOutcome::kFailed;
-    if (!accepted) return beyond(p);
+    if (!ctx.read_record({&p, &a}, leave, &o)) return o;
     const int64_t n = run_cell(p);
     if (n > 0 && !fill_run(m, &Cell::adhesion, static_cast<uint8_t>(ctx.previous_adhesion),
                            &ctx.adhesion_cursor, n)) {
@@ -95,30 +86,25 @@ ParseOutcome read_train_record(ParseContext& ctx, bool* leave) {
   if (has("sabbia") && !r.read_word(&repetition.word_1)) return ctx.fail_read();
   if (has("segnale")) {
     SignalRecord s;
-    if (!ctx.read_longs({&s.posizione, &s.sx, &s.s1, &s.s2, &s.s3, &s.rapp, &s.dx, &s.d1, &s.d2,
-                         &s.d3, &s.tempo})) {
-      return ctx.fail_read();
+    if (!ctx.read_record({&s.posizione, &s.sx, &s.s1, &s.s2, &s.s3, &s.rapp, &s.dx, &s.d1, &s.d2,
+                          &s.d3, &s.tempo},
+                         leave, &o)) {
+      return o;
     }
-    if (!ctx.check_position(s.posizione, 100, &accepted)) return ParseOutcome::kFailed;
-    if (!accepted) return beyond(s.posizione);
     const int32_t before = m.error_code;
     memo_segnale(m, s);
     if (m.error_code > 0) return stop_after_builder(ctx, before, s.posizione);
   }
   if (has("rallentamento")) {
     SlowdownRecord s;
-    if (!ctx.read_longs({&s.x, &s.v, &s.l, &s.f_tt, &s.f_ta, &s.d_v})) return ctx.fail_read();
-    if (!ctx.check_position(s.x, 100, &accepted)) return ParseOutcome::kFailed;
-    if (!accepted) return beyond(s.x);
+    if (!ctx.read_record({&s.x, &s.v, &s.l, &s.f_tt, &s.f_ta, &s.d_v}, leave, &o)) return o;
     const int32_t before = m.error_code;
     memo_rallentamento(m, s);
     if (m.error_code > 0) return stop_after_builder(ctx, before, s.x);
   }
   if (has("abbattimento")) {
     int32_t p = 0, w = 0;
-    if (!ctx.read_longs({&p, &w})) return ctx.fail_read();
-    if (!ctx.check_position(p, 100, &accepted)) return ParseOutcome::kFailed;
-    if (!accepted) return beyond(p);
+    if (!ctx.read_record({&p, &w}, leave, &o)) return o;
     // The cell that holds p, not the one after it; the position check keeps
     // it at or below last_cell - 2.
     const int64_t c = run_cell(p);
@@ -179,13 +165,7 @@ ParseOutcome read_train_text(ParseContext& ctx) {
   ctx.speed_cursor = 0;
   ctx.adhesion_cursor = 0;
 
-  bool leave = false;
-  while (!leave) {
-    bool at_end = false;
-    if (!ctx.next_keyword(&at_end)) return ctx.fail_read();
-    if (at_end) break;
-    if (ParseOutcome o = read_train_record(ctx, &leave); o != ParseOutcome::kRead) return o;
-  }
+  if (ParseOutcome o = ctx.read_records(read_train_record); o != ParseOutcome::kRead) return o;
   return finish_train_text(ctx);
 }
 

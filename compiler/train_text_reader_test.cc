@@ -118,39 +118,12 @@ TEST(TrainTextReader, TheCarriedTextsCompileWithoutError) {
   }
 
   // The first two stations. The first's items 5 and 6 are cleared.
-  const Item first{.kind = 2,
-                   .number_1 = -300,
-                   .number_2 = 300,
-                   .number_3 = 0,
-                   .byte_1 = 1,
-                   .text = "TOLVO",
-                   .word_1 = 4,
-                   .word_2 = 1,
-                   .word_3 = 2,
-                   .word_4 = 1,
-                   .word_5 = 1,
-                   .byte_2 = 0,
-                   .byte_3 = 1,
-                   .byte_4 = 0,
-                   .byte_5 = 0,         // 1 in the text
-                   .number_4 = 62220};  // 17.17.00
+  // kind, number_1..3, byte_1, text, word_1..5, byte_2..5, number_4
+  const Item first{2,    -300, 300, 0, 1, "TOLVO", 4, 1, 2, 1, 1, 0, 1, 0, /* 1 in the text */ 0,
+                   62220 /* 17.17.00 */};
   EXPECT_EQ(m.items[1], first);
-  const Item second{.kind = 12,
-                    .number_1 = 8300,
-                    .number_2 = 8600,
-                    .number_3 = 8450,
-                    .byte_1 = 0,
-                    .text = "BORGO SAN VITALE",
-                    .word_1 = 1,
-                    .word_2 = 1,
-                    .word_3 = 4,
-                    .word_4 = 1,
-                    .word_5 = 1,
-                    .byte_2 = 0,
-                    .byte_3 = 60,
-                    .byte_4 = 0,
-                    .byte_5 = 0,
-                    .number_4 = 62760};  // 17.26.00
+  const Item second{12, 8300, 8600, 8450, 0,    "BORGO SAN VITALE", 1, 1, 4, 1, 1,
+                    0,  60,   0,    0,    62760 /* 17.26.00 */};
   EXPECT_EQ(m.items[2], second);
   // Stop cells 5 and 171; marks 81..83 in cells 4..2 (for f = 4, e = 1 is
   // not above 1) and 81..84 in cells 170..167.
@@ -172,22 +145,6 @@ TEST(TrainTextReader, TheCarriedTextsCompileWithoutError) {
   EXPECT_EQ(m.items[19], Item{});
 }
 
-TEST(TrainTextReader, TrainDataRecords) {
-  const Parsed p = parse(line_of(1000), train({
-                                            "numero vetture, 3",
-                                            "PERCENTUALE MASSA FRENATA, 120",
-                                            "Sabbia, 300",
-                                            "orologio,    17              16            30 ",
-                                        }));
-  const TrackModel& m = p.model;
-  EXPECT_EQ(m.error_code, 0);
-  EXPECT_EQ(m.items[84].number_3, 3);
-  EXPECT_EQ(m.items[84].number_1, 120);
-  EXPECT_EQ(m.items[86].word_1, 300);
-  EXPECT_EQ(std::vector({m.items[86].word_3, m.items[86].word_4, m.items[86].word_5}),
-            std::vector<int16_t>({17, 16, 30}));
-}
-
 TEST(TrainTextReader, AClockReadsTheSameWithBlanksOrCommas) {
   for (const char* row : {"orologio, 17 16 30", "orologio,    17              16            30 ",
                           "orologio, 17, 16, 30", "orologio,17,16,30", "orologio, 17,16 30"}) {
@@ -204,10 +161,13 @@ TEST(TrainTextReader, AClockReadsTheSameWithBlanksOrCommas) {
 TEST(TrainTextReader, KeywordsAreTestedIndependentlyInAnyCase) {
   // One keyword satisfying two tests reads both records' values, in the
   // order of the tests: line speed, then adhesion.
-  const Parsed p = parse(line_of(1000), train({"VELOCITA e Aderenza, 0, 80, 0, 100"}));
+  const Parsed p = parse(line_of(1000), train({"VELOCITA e Aderenza, 0, 80, 0, 100",
+                                               "PERCENTUALE MASSA FRENATA, 120", "Vetture, 3"}));
   EXPECT_EQ(p.model.error_code, 0);
   EXPECT_EQ(p.model.cells[0].speed_limit, 16);
   EXPECT_EQ(p.model.cells[0].adhesion, 100);
+  EXPECT_EQ(p.model.items[84].number_1, 120);
+  EXPECT_EQ(p.model.items[84].number_3, 3);
   // The section headers match no keyword.
   const Parsed headers = parse(line_of(1000), train({"[aderenze]", "[vel_limite]", "[stazioni]",
                                                      "[rallentamenti]", "[segnali]", "[codici]"}));
@@ -339,78 +299,23 @@ TEST(TrainTextReader, StopSpansMarksAndStopCellsByKind) {
     const char* name;
     int kind;
     int32_t p, s;
-    int byte_5, byte_4;  // as given
+    int byte_5, byte_4;  // items 5 and 6 as given
     int32_t first, last;
     int byte_5_kept, byte_4_kept;
     std::optional<int> stop;  // the stop cell
-    std::map<int, int> marks;
+    bool marked;              // marks 81..84 in the four cells before it
   } cases[] = {
-      {"kind 5", 5, 1000, 200, 0, 1, 800, 1150, 0, 0, 22, {}},
-      {"kind 6", 6, 1000, 200, 0, 1, 800, 1150, 0, 0, 22, {}},
-      {"kind 7", 7, 1000, 200, 0, 1, 800, 1200, 0, 0, 23, {{22, 81}, {21, 82}, {20, 83}, {19, 84}}},
-      {"kind 8", 8, 1000, 200, 0, 0, 800, 1200, 0, 0, 23, {{22, 81}, {21, 82}, {20, 83}, {19, 84}}},
-      {"kind 12",
-       12,
-       8450,
-       300,
-       0,
-       0,
-       8300,
-       8600,
-       0,
-       0,
-       171,
-       {{170, 81}, {169, 82}, {168, 83}, {167, 84}}},
-      {"kind 12, item 6 set: 50 m more",
-       12,
-       8450,
-       300,
-       0,
-       1,
-       8300,
-       8650,
-       0,
-       1,
-       172,
-       {{171, 81}, {170, 82}, {169, 83}, {168, 84}}},
-      {"span below 600 clears item 5",
-       12,
-       8450,
-       500,
-       1,
-       0,
-       8200,
-       8700,
-       0,
-       0,
-       173,
-       {{172, 81}, {171, 82}, {170, 83}, {169, 84}}},
-      {"span of 600 keeps item 5",
-       12,
-       8450,
-       600,
-       1,
-       0,
-       8150,
-       8750,
-       1,
-       0,
-       174,
-       {{173, 81}, {172, 82}, {171, 83}, {170, 84}}},
-      {"kind 24 stops",
-       24,
-       8450,
-       300,
-       0,
-       0,
-       8300,
-       8600,
-       0,
-       0,
-       171,
-       {{170, 81}, {169, 82}, {168, 83}, {167, 84}}},
-      {"kind 25 passes", 25, 8450, 300, 0, 0, 8300, 8600, 0, 0, {}, {}},
-      {"kind 27 passes", 27, 8450, 300, 0, 1, 8300, 8650, 0, 1, {}, {}},
+      {"kind 5", 5, 1000, 200, 0, 1, 800, 1150, 0, 0, 22, false},
+      {"kind 6", 6, 1000, 200, 0, 1, 800, 1150, 0, 0, 22, false},
+      {"kind 7", 7, 1000, 200, 0, 1, 800, 1200, 0, 0, 23, true},
+      {"kind 8", 8, 1000, 200, 0, 0, 800, 1200, 0, 0, 23, true},
+      {"kind 12", 12, 8450, 300, 0, 0, 8300, 8600, 0, 0, 171, true},
+      {"kind 12, item 6: 50 m more", 12, 8450, 300, 0, 1, 8300, 8650, 0, 1, 172, true},
+      {"span below 600 clears item 5", 12, 8450, 500, 1, 0, 8200, 8700, 0, 0, 173, true},
+      {"span of 600 keeps item 5", 12, 8450, 600, 1, 0, 8150, 8750, 1, 0, 174, true},
+      {"kind 24 stops", 24, 8450, 300, 0, 0, 8300, 8600, 0, 0, 171, true},
+      {"kind 25 passes", 25, 8450, 300, 0, 0, 8300, 8600, 0, 0, {}, false},
+      {"kind 27 passes", 27, 8450, 300, 0, 1, 8300, 8650, 0, 1, {}, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -429,9 +334,11 @@ TEST(TrainTextReader, StopSpansMarksAndStopCellsByKind) {
     EXPECT_EQ(item.byte_5, c.byte_5_kept);
     EXPECT_EQ(item.byte_4, c.byte_4_kept);
     std::map<int, std::pair<int, int>> stops;
+    std::map<int, int> expected_marks;
     if (c.stop) stops[*c.stop] = {kStationStop, 2};
+    for (int f = 1; c.marked && f <= 4; ++f) expected_marks[*c.stop - f] = 80 + f;
     EXPECT_EQ(kinds(m), stops);
-    EXPECT_EQ(marks(m), c.marks);
+    EXPECT_EQ(marks(m), expected_marks);
   }
 }
 
