@@ -111,9 +111,11 @@ ParseOutcome place_caption(ParseContext& ctx, int32_t p) {
   if (!is_free(cell)) return ctx.stop(errors::kCaptionCellTaken, p);
   // Slots 80 down to 0: the 81st caption takes item 0, an 82nd has none.
   if (ctx.caption_slot < 0) return ctx.stop(errors::kTooManyCaptions, p);
+  if (!ctx.store_text(&m.items[static_cast<size_t>(ctx.caption_slot)].text)) {
+    return ParseOutcome::kFailed;
+  }
   cell.kind = kCaption;
   cell.value_a = static_cast<int16_t>(ctx.caption_slot);
-  m.items[static_cast<size_t>(ctx.caption_slot)].text = ctx.field_text;
   --ctx.caption_slot;
   return ParseOutcome::kRead;
 }

@@ -265,6 +265,22 @@ TEST(LineTextReader, EightyOneCaptionsFillItemZero) {
   EXPECT_EQ(p.model.cells[81].value_a, 0);
 }
 
+// An item's text is written after a 16-bit length: 65535 bytes is the most
+// a caption can hold, and one byte more is a failure, not a wrapped length.
+TEST(LineTextReader, ACaptionTextLongerThan65535BytesFails) {
+  const Parsed fits = parse(line_of_1000({"cartello_indicatore, 100, " + std::string(65535, 'G')}));
+  EXPECT_EQ(fits.model.error_code, 0);
+  EXPECT_EQ(fits.model.items[80].text.size(), 65535u);
+
+  const Parsed p = parse(line_of_1000({"cartello_indicatore, 100, " + std::string(65536, 'G')}));
+  ASSERT_EQ(p.model.diagnostics.size(), 1u);
+  EXPECT_EQ(p.model.diagnostics[0],
+            (Diagnostic{25, std::nullopt, "linea.txt", 4,
+                        "il testo di 65536 caratteri non sta in un elemento (al più 65535)"}));
+  EXPECT_EQ(p.model.items[80].text, "");
+  EXPECT_EQ(p.model.cells[3].kind, kPlain);
+}
+
 // Every error of the line text: its code, position and line, and which texts
 // are left.
 TEST(LineTextReader, ErrorsTheirPositionsAndWhatIsDeleted) {

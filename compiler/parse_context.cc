@@ -56,6 +56,16 @@ bool ParseContext::read_longs(std::initializer_list<int32_t*> targets) {
   return true;
 }
 
+bool ParseContext::store_text(std::string* target) {
+  if (field_text.size() > kMaxItemText) {
+    fail("il testo di " + std::to_string(field_text.size()) +
+         " caratteri non sta in un elemento (al più 65535)");
+    return false;
+  }
+  *target = field_text;
+  return true;
+}
+
 ParseOutcome ParseContext::fail_read() {
   failure = reader.failure();
   failure_line = reader.line();

@@ -75,6 +75,9 @@ struct ParseContext {
   // Reads 32-bit numbers into the targets, each stored as soon as it is
   // read. False when a read fails.
   bool read_longs(std::initializer_list<int32_t*> targets);
+  // Stores field_text into an item's text. False, with the failure set, when
+  // it is longer than the item file's 16-bit length field holds.
+  bool store_text(std::string* target);
   // Sets the failure from the reader's last read; returns kFailed.
   ParseOutcome fail_read();
   // Sets a failure of the parser's own; returns kFailed.

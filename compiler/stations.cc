@@ -49,7 +49,8 @@ ParseOutcome read_station(ParseContext& ctx, bool* leave) {
   // 17, 26, 0 is 62760 s.
   const int64_t time = (int64_t{hours} * 60 + minutes) * 60 + seconds;
   if (!store_long(ctx, time, &item.number_4, "l'orario in secondi")) return ParseOutcome::kFailed;
-  if (!r.read_text(&item.text)) return ctx.fail_read();
+  if (!r.read_text(&ctx.field_text)) return ctx.fail_read();
+  if (!ctx.store_text(&item.text)) return ParseOutcome::kFailed;
 
   // The stop span. S is a multiple of 100, so S / 2 is exact.
   const uint8_t k = item.kind;

@@ -81,6 +81,8 @@ inline constexpr int kRepetitionItem = 86;     // signal repetition, train code,
 inline constexpr int kMaxMountains = 80;
 inline constexpr int32_t kMaxRouteLength = 1000000;
 inline constexpr int32_t kMetresBeyondRoute = 7000;
+// An item's text is written after its length as an unsigned 16-bit number.
+inline constexpr size_t kMaxItemText = 65535;
 
 // An element of the track plan is empty (never drawn), a 16-bit integer
 // (metres 0 and 1) or a double; the line plan file tags each with its state.

@@ -538,6 +538,9 @@ TEST(TrainTextReader, RunTimeFailuresNameWhatFailed) {
        "l'orario in secondi 2147486400 non sta in un campo da 32 bit"},
       {"a span past 32 bits", train({station(8450, 7, -2147483600)}), 2,
        "l'inizio della tratta 2147492050 non sta in un campo da 32 bit"},
+      {"a station name past 65535 bytes",
+       train({station(8450, 12, 300, 0, 0, 0, "17,26, 0", std::string(65536, 'N'))}), 2,
+       "il testo di 65536 caratteri non sta in un elemento (al più 65535)"},
       {"a station cut short", crlf({"[generale]", "stazione, 8450, 12, 300, 0"}), 2,
        "lettura oltre la fine del file"},
   };
