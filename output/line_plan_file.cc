@@ -1,0 +1,21 @@
+#include "output/line_plan_file.h"
+
+namespace scengen {
+
+void write_line_plan(const TrackModel& model, ByteWriter& out) {
+  for (const PlanValue& v : model.track_plan) {
+    out.u16(static_cast<uint16_t>(v.tag));
+    switch (v.tag) {
+      case PlanTag::kInt16:
+        out.i16(static_cast<int16_t>(v.value));
+        break;
+      case PlanTag::kDouble:
+        out.f64(v.value);
+        break;
+      case PlanTag::kEmpty:
+        break;
+    }
+  }
+}
+
+}  // namespace scengen
