@@ -19,6 +19,9 @@ inline constexpr int32_t kReductionCellTaken = 7;
 inline constexpr int32_t kStationNotOn50 = 8;
 inline constexpr int32_t kSpanNotOn100 = 9;
 inline constexpr int32_t kTooManyStations = 10;
+inline constexpr int32_t kNoRoomBeforeSignal = 11;    // final passes: warning look-back
+inline constexpr int32_t kNoRoomBeforeSlowdown = 12;  // final passes: approach windows
+inline constexpr int32_t kNoRoomInSlowdown = 13;      // final passes: stepping, exit look-ahead
 inline constexpr int32_t kBeyondCellArray = 15;
 inline constexpr int32_t kSignalCellTaken = 16;
 inline constexpr int32_t kWarningCellTaken = 17;
@@ -41,5 +44,6 @@ inline constexpr int32_t kCurvePastPlanEnd = 203;     // a curve would draw past
 inline constexpr int32_t kTooManyCaptions = 204;      // an 82nd caption: no item slot left
 inline constexpr int32_t kFillPastLastCell = 205;     // a fill cursor driven past last_cell
 inline constexpr int32_t kNegativeRouteLength = 206;  // a route length below 0
+inline constexpr int32_t kPassPastLastCell = 207;     // a final pass would walk past last_cell
 
 }  // namespace scengen::errors
