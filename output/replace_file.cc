@@ -24,7 +24,8 @@ std::filesystem::path temporary_name(const std::filesystem::path& target, unsign
 
 }  // namespace
 
-bool replace_file(const std::filesystem::path& target, std::string_view bytes, std::string* err) {
+bool replace_file(const std::filesystem::path& target, const ProduceBytes& produce,
+                  std::string* err) {
   if (target.filename().empty()) {
     *err = describe(target, "not a file name");
     return false;
@@ -43,22 +44,44 @@ bool replace_file(const std::filesystem::path& target, std::string_view bytes, s
     return false;
   }
 
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  int saved_errno = errno;
-  if (std::fclose(file) != 0 && ok) {
-    ok = false;
-    saved_errno = errno;
+  // The writer hands over whole blocks: one fwrite each, no stdio buffer.
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  int write_errno = 0;
+  ByteWriter out([&](std::string_view block) {
+    if (write_errno != 0) return;
+    errno = 0;
+    if (std::fwrite(block.data(), 1, block.size(), file) != block.size()) {
+      write_errno = errno != 0 ? errno : EIO;
+    }
+  });
+  std::string reason;
+  if (!produce(out, &reason)) {
+    if (reason.empty()) reason = "no bytes to write";
+  } else {
+    out.finish();
+    if (write_errno != 0) reason = std::strerror(write_errno);
   }
-  std::error_code ec;
-  if (ok) {
+  if (std::fclose(file) != 0 && reason.empty()) reason = std::strerror(errno != 0 ? errno : EIO);
+  if (reason.empty()) {
+    std::error_code ec;
     std::filesystem::rename(temp, target, ec);
     if (!ec) return true;
+    reason = ec.message();
   }
-  std::string reason = ec ? ec.message() : std::strerror(saved_errno != 0 ? saved_errno : EIO);
   std::error_code ignored;
   std::filesystem::remove(temp, ignored);
   *err = describe(target, reason);
   return false;
+}
+
+bool replace_file(const std::filesystem::path& target, std::string_view bytes, std::string* err) {
+  return replace_file(
+      target,
+      [bytes](ByteWriter& out, std::string*) {
+        out.bytes(bytes);
+        return true;
+      },
+      err);
 }
 
 }  // namespace scengen

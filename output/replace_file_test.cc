@@ -59,6 +59,40 @@ TEST(ReplaceFile, TargetThatIsAFolderIsLeftAndNoTemporaryRemains) {
   EXPECT_EQ(list_dir(dir.path()), std::vector<std::string>{"out.dat"});
 }
 
+TEST(ReplaceFile, StreamedBytesArriveWholeAcrossBlocks) {
+  TempDir dir;
+  std::string expected;
+  for (int i = 0; i < 700000; ++i) expected += static_cast<char>(i % 251);  // not a block multiple
+  std::string err;
+  ASSERT_TRUE(replace_file(
+      dir / "out.dat",
+      [&](ByteWriter& out, std::string*) {
+        for (char c : expected) out.u8(static_cast<uint8_t>(c));
+        out.bytes(expected);
+        return true;
+      },
+      &err))
+      << err;
+  EXPECT_EQ(read_file(dir / "out.dat"), expected + expected);
+}
+
+TEST(ReplaceFile, AProducerThatFailsLeavesTheOldFile) {
+  TempDir dir;
+  write_file(dir / "out.dat", "good old data");
+  std::string err;
+  EXPECT_FALSE(replace_file(
+      dir / "out.dat",
+      [](ByteWriter& out, std::string* why) {
+        out.bytes(std::string(3 << 20, 'x'));  // some blocks already on disk
+        *why = "the model cannot be written";
+        return false;
+      },
+      &err));
+  EXPECT_EQ(err, "cannot write " + (dir / "out.dat").string() + ": the model cannot be written");
+  EXPECT_EQ(read_file(dir / "out.dat"), "good old data");
+  EXPECT_EQ(list_dir(dir.path()), std::vector<std::string>{"out.dat"});
+}
+
 TEST(ReplaceFile, UnwritableFolderLeavesTheOldFileInPlace) {
   TempDir dir;
   write_file(dir / "out.dat", "good old data");
