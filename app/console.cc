@@ -24,4 +24,11 @@ void Console::clear_status() {
   shown_ = 0;
 }
 
+void Console::report(std::string_view line) {
+  clear_status();
+  std::fwrite(line.data(), 1, line.size(), stream_);
+  std::fputc('\n', stream_);
+  std::fflush(stream_);
+}
+
 }  // namespace scengen

@@ -27,6 +27,9 @@ class Console {
   // Erases the status line, so that a diagnostic or the shell prompt starts
   // on a clean line.
   void clear_status();
+  // One line of a report (a diagnostic, a fatal message), always printed,
+  // with the status line erased first.
+  void report(std::string_view line);
 
  private:
   std::FILE* stream_;

@@ -49,7 +49,7 @@ int real_main(int argc, char** argv) {
   }
   Console console = Console::for_stderr();
   ExitStatus status = run_sequence(cl.action, dir, console, &err);
-  if (status == ExitStatus::kStopped) return stop(err);
+  if (status == ExitStatus::kStopped && !err.empty()) return stop(err);
   return static_cast<int>(status);
 }
 

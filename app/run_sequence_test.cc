@@ -87,25 +87,58 @@ TEST(Run, TextsIntoAFolderThatDoesNotExistYet) {
   expect_the_five_texts(tmp / "new/sub");
 }
 
+// What a complete run leaves: the three texts for the driver and the three
+// data files; the line and train texts have been compiled and deleted.
+const std::vector<std::string> kRunNames = {
+    "Tolvo_Sarmaleonte_R31474.dat",
+    "Tolvo_Sarmaleonte_R31474.sim",
+    "Tolvo_Sarmaleonte_R31474_note.txt",
+    "Tolvo_Sarmaleonte_R31474_rallentamenti.txt",
+    "Tolvo_Sarmaleonte_R31474_scheda_treno.txt",
+    "Tolvo_Sarmaleonte_linea.dat",
+};
+
+void expect_a_complete_run(const std::filesystem::path& dir) {
+  EXPECT_EQ(read_file(dir / "Tolvo_Sarmaleonte_R31474_note.txt"), crlf(notes()));
+  EXPECT_EQ(read_file(dir / "Tolvo_Sarmaleonte_R31474_rallentamenti.txt"), crlf(slowdown_notice()));
+  EXPECT_EQ(read_file(dir / "Tolvo_Sarmaleonte_R31474_scheda_treno.txt"), crlf(timetable_card()));
+  EXPECT_EQ(std::filesystem::file_size(dir / "Tolvo_Sarmaleonte_linea.dat"), 2059964u);
+  // 87 items of 34 bytes and their texts: 18 station names, 16 captions and
+  // the two names.
+  EXPECT_EQ(std::filesystem::file_size(dir / "Tolvo_Sarmaleonte_R31474.sim"), 3639u);
+  const std::string cells = read_file(dir / "Tolvo_Sarmaleonte_R31474.dat");
+  ASSERT_EQ(cells.size(), 30915u);
+  // Record 134, the first signal at 6650 m.
+  EXPECT_EQ(cells.substr(2010, 15), std::string("\x01\x32\x00\x0A\x00\x00\x00\x03"
+                                                "\x00\x00\x00\x00\x10\x71\x64",
+                                                15));
+  // Record 1: the stamp 5121 and codice_gara_og 2405.
+  EXPECT_EQ(cells.substr(16, 4), std::string("\x01\x14\x65\x09", 4));
+}
+
 TEST(Run, ReplacesFilesOfAnEarlierRunWhole) {
   TempDir tmp;
-  for (const auto& name : kTextNames) {
-    write_file(tmp / name, std::string(200000, 'x') + std::string(kEndMarker));
-  }
+  for (const auto& name : kRunNames) write_file(tmp / name, std::string(3000000, 'x'));
   write_file(tmp / "unrelated.txt", "kept");
   Result r = run(SCENGEN_EXE, "--out .", tmp.path());
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");
-  expect_the_five_texts(tmp.path());
+  std::vector<std::string> names = kRunNames;
+  names.push_back("unrelated.txt");
+  EXPECT_EQ(list_dir(tmp.path()), names);
+  expect_a_complete_run(tmp.path());
   EXPECT_EQ(read_file(tmp / "unrelated.txt"), "kept");
 
   // A second run gives the same bytes again; nothing is appended.
-  std::string first = read_file(tmp / "Tolvo_Sarmaleonte_linea.txt");
+  std::vector<std::string> first;
+  for (const auto& name : kRunNames) first.push_back(read_file(tmp / name));
   EXPECT_EQ(run(SCENGEN_EXE, "--out .", tmp.path()).status, 0);
-  EXPECT_EQ(read_file(tmp / "Tolvo_Sarmaleonte_linea.txt"), first);
+  for (size_t i = 0; i < kRunNames.size(); ++i) {
+    EXPECT_EQ(read_file(tmp / kRunNames[i]), first[i]) << kRunNames[i];
+  }
 }
 
-TEST(Run, WithoutArgumentsWritesBesideTheProgramNotInTheWorkingFolder) {
+TEST(Run, WithoutArgumentsTheCompleteRunBesideTheProgram) {
   TempDir bin, cwd;
   std::filesystem::copy_file(SCENGEN_EXE, bin / "scengen");
   Result r = run(bin / "scengen", "", cwd.path());
@@ -113,7 +146,10 @@ TEST(Run, WithoutArgumentsWritesBesideTheProgramNotInTheWorkingFolder) {
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err, "");
   EXPECT_TRUE(list_dir(cwd.path()).empty());
-  expect_the_five_texts(bin.path());
+  std::vector<std::string> names = kRunNames;
+  names.push_back("scengen");  // listed in byte order: capitals first
+  EXPECT_EQ(list_dir(bin.path()), names);
+  expect_a_complete_run(bin.path());
 }
 
 TEST(Run, StopsWithExitStatus2) {
@@ -121,6 +157,7 @@ TEST(Run, StopsWithExitStatus2) {
   write_file(tmp / "plain", "a file, not a folder");
   std::filesystem::create_directory(tmp / "blocked");
   std::filesystem::create_directory(tmp / "blocked" / "Tolvo_Sarmaleonte_R31474_note.txt");
+  std::filesystem::create_directories(tmp / "no_cells" / "Tolvo_Sarmaleonte_R31474.dat");
   struct Case {
     std::string args;
     std::string err;
@@ -132,6 +169,9 @@ TEST(Run, StopsWithExitStatus2) {
       // The third text cannot replace a folder of its name: the run stops there.
       {"texts --out blocked",
        "scengen: cannot write blocked/Tolvo_Sarmaleonte_R31474_note.txt: Is a directory\n"},
+      // The cell file cannot replace a folder: the run stops after the other two.
+      {"--out no_cells",
+       "scengen: cannot write no_cells/Tolvo_Sarmaleonte_R31474.dat: Is a directory\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args);
@@ -141,6 +181,11 @@ TEST(Run, StopsWithExitStatus2) {
     EXPECT_EQ(r.err, c.err);
   }
   EXPECT_EQ(read_file(tmp / "plain"), "a file, not a folder");
+  EXPECT_EQ(list_dir(tmp / "no_cells"),
+            (std::vector<std::string>{
+                "Tolvo_Sarmaleonte_R31474.dat", "Tolvo_Sarmaleonte_R31474.sim",
+                "Tolvo_Sarmaleonte_R31474_note.txt", "Tolvo_Sarmaleonte_R31474_rallentamenti.txt",
+                "Tolvo_Sarmaleonte_R31474_scheda_treno.txt", "Tolvo_Sarmaleonte_linea.dat"}));
 }
 
 TEST(Run, HelpAndVersionGoToStdout) {

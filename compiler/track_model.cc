@@ -11,7 +11,7 @@ void size_model(TrackModel& model, int32_t length) {
   model.cells.assign(static_cast<size_t>(model.last_cell) + 1, Cell{});
   model.track_plan.clear();
   if (model.plan_enabled != 0) {
-    model.track_plan.assign(2 * (static_cast<size_t>(model.plan_last_metre) + 1), PlanValue{});
+    model.track_plan.assign(2 * (static_cast<size_t>(model.plan_last_metre) + 1));
   }
 }
 

@@ -85,12 +85,43 @@ inline constexpr int32_t kMetresBeyondRoute = 7000;
 inline constexpr size_t kMaxItemText = 65535;
 
 // An element of the track plan is empty (never drawn), a 16-bit integer
-// (metres 0 and 1) or a double; the line plan file tags each with its state.
-enum class PlanTag : uint16_t { kEmpty = 0, kInt16 = 2, kDouble = 5 };
+// (metres 0 and 1) or a double; the line plan file tags each with its state,
+// as an unsigned 16-bit number.
+enum class PlanTag : uint8_t { kEmpty = 0, kInt16 = 2, kDouble = 5 };
 
 struct PlanValue {
   PlanTag tag = PlanTag::kEmpty;
   double value = 0;  // for kInt16 the integer, held exactly
+
+  bool operator==(const PlanValue&) const = default;
+};
+
+// The elements of the track plan in the order the line plan file keeps. The
+// tags and the values are held apart, 9 bytes an element rather than the 16
+// of a PlanValue: a 1000 km line has two million elements, and every page of
+// them costs a page fault when it is first touched.
+class TrackPlan {
+ public:
+  size_t size() const { return values_.size(); }
+  bool empty() const { return values_.empty(); }
+  void clear() {
+    tags_.clear();
+    values_.clear();
+  }
+  // n elements, every one empty.
+  void assign(size_t n) {
+    tags_.assign(n, PlanTag::kEmpty);
+    values_.assign(n, 0.0);
+  }
+  PlanValue operator[](size_t i) const { return {tags_[i], values_[i]}; }
+  void set(size_t i, PlanValue v) {
+    tags_[i] = v.tag;
+    values_[i] = v.value;
+  }
+
+ private:
+  std::vector<PlanTag> tags_;
+  std::vector<double> values_;
 };
 
 // One diagnostic for each recorded error: the code, the metre position where
@@ -109,7 +140,7 @@ struct TrackModel {
   // Coordinate 0 of metres 0..plan_last_metre, then coordinate 1 of the same
   // metres: the order the line plan file keeps. Empty until the route length
   // sizes it, and only when plan_enabled is not 0.
-  std::vector<PlanValue> track_plan;
+  TrackPlan track_plan;
   std::vector<Cell> cells;  // 0..last_cell once sized; empty before
   std::array<Item, kItemCount> items{};
   std::array<int32_t, kMaxMountains + 1> mountain_start{};  // index 0 unused
@@ -156,12 +187,15 @@ inline bool position_accepted(const TrackModel& model, int64_t p, int64_t margin
   return static_cast<double>(p + margin) / 50 <= static_cast<double>(model.last_cell);
 }
 
-// The element of the plan for metre m and coordinate q (0 or 1).
-inline PlanValue& plan_at(TrackModel& model, int64_t m, int q) {
-  return model.track_plan[static_cast<size_t>(q * (int64_t{model.plan_last_metre} + 1) + m)];
+// Where the plan keeps metre m of coordinate q (0 or 1).
+inline size_t plan_index(const TrackModel& model, int64_t m, int q) {
+  return static_cast<size_t>(q * (int64_t{model.plan_last_metre} + 1) + m);
 }
-inline const PlanValue& plan_at(const TrackModel& model, int64_t m, int q) {
-  return model.track_plan[static_cast<size_t>(q * (int64_t{model.plan_last_metre} + 1) + m)];
+inline PlanValue plan_at(const TrackModel& model, int64_t m, int q) {
+  return model.track_plan[plan_index(model, m, q)];
+}
+inline void set_plan(TrackModel& model, int64_t m, int q, PlanValue v) {
+  model.track_plan.set(plan_index(model, m, q), v);
 }
 
 // Sizes the model for a route of `length` metres (0..1000000): sets

@@ -52,9 +52,12 @@ TEST(TrackModel, TheRouteLengthSizesCellsAndPlan) {
   EXPECT_EQ(model.last_cell, 2060);
   EXPECT_EQ(model.cells.size(), 2061u);
   EXPECT_EQ(model.track_plan.size(), 2u * 103001);
-  for (const PlanValue& v : model.track_plan) ASSERT_EQ(v.tag, PlanTag::kEmpty);
+  for (size_t i = 0; i < model.track_plan.size(); ++i) {
+    ASSERT_EQ(model.track_plan[i], PlanValue{}) << i;
+  }
   // Coordinate 1 of metre 0 follows coordinate 0 of the last metre.
-  EXPECT_EQ(&plan_at(model, 0, 1), &model.track_plan[103001]);
+  EXPECT_EQ(plan_index(model, 0, 1), 103001u);
+  EXPECT_EQ(plan_index(model, 103000, 0), 103000u);
 
   // Halves of the cell count go to the even side too: 7025 / 50 = 140.5.
   size_model(model, 25);

@@ -11,7 +11,7 @@ namespace {
 constexpr int64_t kCursorLimit = 1000000;
 
 void set_int(TrackModel& model, int64_t m, int q, int16_t v) {
-  plan_at(model, m, q) = {PlanTag::kInt16, static_cast<double>(v)};
+  set_plan(model, m, q, {PlanTag::kInt16, static_cast<double>(v)});
 }
 
 void step(TrackModel& model, int64_t j, double k, bool curve) {
@@ -20,11 +20,11 @@ void step(TrackModel& model, int64_t j, double k, bool curve) {
   const double d0 = p0 - plan_at(model, j - 2, 0).value;
   const double d1 = p1 - plan_at(model, j - 2, 1).value;
   if (curve) {
-    plan_at(model, j, 0) = {PlanTag::kDouble, p0 + (d0 + k * d1)};
-    plan_at(model, j, 1) = {PlanTag::kDouble, p1 + (d1 - k * d0)};
+    set_plan(model, j, 0, {PlanTag::kDouble, p0 + (d0 + k * d1)});
+    set_plan(model, j, 1, {PlanTag::kDouble, p1 + (d1 - k * d0)});
   } else {
-    plan_at(model, j, 0) = {PlanTag::kDouble, p0 + d0};
-    plan_at(model, j, 1) = {PlanTag::kDouble, p1 + d1};
+    set_plan(model, j, 0, {PlanTag::kDouble, p0 + d0});
+    set_plan(model, j, 1, {PlanTag::kDouble, p1 + d1});
   }
 }
 

@@ -16,7 +16,7 @@ class ByteWriter {
  public:
   // Receives each full block, and the rest at finish().
   using Flush = std::function<void(std::string_view)>;
-  static constexpr size_t kBlockSize = size_t{1} << 20;
+  static constexpr size_t kBlockSize = size_t{1} << 16;
 
   explicit ByteWriter(Flush flush, size_t block_size = kBlockSize);
   ByteWriter(const ByteWriter&) = delete;

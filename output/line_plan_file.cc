@@ -3,7 +3,9 @@
 namespace scengen {
 
 void write_line_plan(const TrackModel& model, ByteWriter& out) {
-  for (const PlanValue& v : model.track_plan) {
+  const TrackPlan& plan = model.track_plan;
+  for (size_t i = 0; i < plan.size(); ++i) {
+    const PlanValue v = plan[i];
     out.u16(static_cast<uint16_t>(v.tag));
     switch (v.tag) {
       case PlanTag::kInt16:

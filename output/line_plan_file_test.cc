@@ -13,7 +13,9 @@ namespace {
 
 TEST(LinePlanFile, EachTagCarriesItsOwnWidth) {
   TrackModel m;
-  m.track_plan = {{PlanTag::kInt16, 1}, {PlanTag::kDouble, -0.5}, {PlanTag::kEmpty, 7}};
+  m.track_plan.assign(3);
+  m.track_plan.set(0, {PlanTag::kInt16, 1});
+  m.track_plan.set(1, {PlanTag::kDouble, -0.5});
   const std::string b = bytes_of([&](ByteWriter& w) { write_line_plan(m, w); });
   EXPECT_EQ(b, std::string("\x02\x00\x01\x00"                          // tag 2, i16 1
                            "\x05\x00\x00\x00\x00\x00\x00\x00\xE0\xBF"  // tag 5, f64 -0.5
