@@ -157,7 +157,7 @@ TEST(Run, StopsWithExitStatus2) {
   write_file(tmp / "plain", "a file, not a folder");
   std::filesystem::create_directory(tmp / "blocked");
   std::filesystem::create_directory(tmp / "blocked" / "Tolvo_Sarmaleonte_R31474_note.txt");
-  std::filesystem::create_directories(tmp / "no_cells" / "Tolvo_Sarmaleonte_R31474.dat");
+  std::filesystem::create_directories(tmp / "dat_blocked" / "Tolvo_Sarmaleonte_R31474.dat");
   struct Case {
     std::string args;
     std::string err;
@@ -170,8 +170,8 @@ TEST(Run, StopsWithExitStatus2) {
       {"texts --out blocked",
        "scengen: cannot write blocked/Tolvo_Sarmaleonte_R31474_note.txt: Is a directory\n"},
       // The cell file cannot replace a folder: the run stops after the other two.
-      {"--out no_cells",
-       "scengen: cannot write no_cells/Tolvo_Sarmaleonte_R31474.dat: Is a directory\n"},
+      {"--out dat_blocked",
+       "scengen: cannot write dat_blocked/Tolvo_Sarmaleonte_R31474.dat: Is a directory\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args);
@@ -181,7 +181,7 @@ TEST(Run, StopsWithExitStatus2) {
     EXPECT_EQ(r.err, c.err);
   }
   EXPECT_EQ(read_file(tmp / "plain"), "a file, not a folder");
-  EXPECT_EQ(list_dir(tmp / "no_cells"),
+  EXPECT_EQ(list_dir(tmp / "dat_blocked"),
             (std::vector<std::string>{
                 "Tolvo_Sarmaleonte_R31474.dat", "Tolvo_Sarmaleonte_R31474.sim",
                 "Tolvo_Sarmaleonte_R31474_note.txt", "Tolvo_Sarmaleonte_R31474_rallentamenti.txt",
