@@ -6,6 +6,7 @@
 
 #include "output/compile.h"
 #include "output/error_report.h"
+#include "test/cell_counts.h"
 
 namespace scengen {
 namespace {
@@ -21,15 +22,11 @@ TEST(MaxLine, CompilesWithoutErrorToTheFullSizes) {
   EXPECT_EQ(m.last_cell, 20140);
   EXPECT_EQ(outputs.files[OutputKind::kLinePlan].size(), 20u * 1007000 - 36);
   EXPECT_EQ(outputs.files[OutputKind::kCellArray].size(), 15u * 20141);
-  int signals = 0, marks = 0, stops = 0;
-  for (const Cell& c : m.cells) {
-    signals += c.kind == kSignal;
-    marks += c.kind == kReductionMark;
-    stops += c.kind == kStationStop;
-  }
-  EXPECT_EQ(signals, 600);
-  EXPECT_EQ(stops, 60);
-  EXPECT_GT(marks, 500);
+  EXPECT_EQ(testing::count_cells(m, kSignal), 600);
+  EXPECT_EQ(testing::count_cells(m, kStationStop), 60);
+  // Per 10 km: three approach marks, two through the slowdown, one after
+  // it and one before the signal that the warning looks back at.
+  EXPECT_EQ(testing::count_cells(m, kReductionMark), 700);
 }
 
 }  // namespace

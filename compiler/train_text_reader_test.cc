@@ -12,6 +12,7 @@
 #include "compiler/parser.h"
 #include "scenario/line_text.h"
 #include "scenario/train_text.h"
+#include "test/cell_counts.h"
 #include "test/model_printers.h"
 #include "test/parse_texts.h"
 
@@ -77,15 +78,9 @@ TEST(TrainTextReader, TheCarriedTextsCompileWithoutError) {
   EXPECT_FALSE(p.line_text_left);
   EXPECT_FALSE(p.train_text_left);
 
-  int signals = 0, stops = 0, captions = 0;
-  for (const Cell& cell : m.cells) {
-    signals += cell.kind == kSignal;
-    stops += cell.kind == kStationStop;
-    captions += cell.kind == kCaption;
-  }
-  EXPECT_EQ(signals, 23);
-  EXPECT_EQ(stops, 11);
-  EXPECT_EQ(captions, 16);
+  EXPECT_EQ(testing::count_cells(m, kSignal), 23);
+  EXPECT_EQ(testing::count_cells(m, kStationStop), 11);
+  EXPECT_EQ(testing::count_cells(m, kCaption), 16);
   EXPECT_EQ(m.cells[13].kind, kSpeedIndicator);
 
   // Train data.
