@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "compiler/huge_page_allocator.h"
+
 namespace scengen {
 
 // Cell kinds, and what the builders put into the value words of each.
@@ -120,8 +122,8 @@ class TrackPlan {
   }
 
  private:
-  std::vector<PlanTag> tags_;
-  std::vector<double> values_;
+  std::vector<PlanTag, HugePageAllocator<PlanTag>> tags_;
+  std::vector<double, HugePageAllocator<double>> values_;
 };
 
 // One diagnostic for each recorded error: the code, the metre position where
