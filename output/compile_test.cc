@@ -105,6 +105,18 @@ TEST(Compile, WithoutThePlanNoLinePlanFile) {
   EXPECT_EQ(c.outputs.files[OutputKind::kCellArray].size(), 30915u);
 }
 
+TEST(Compile, WithoutThePlanAnEarlierLinePlanFileStays) {
+  testing::TempDir dir;
+  testing::write_file(dir / "p.dat", "earlier");
+  FileOutputs outputs(dir / "p.dat", dir / "i.sim", dir / "c.dat");
+  TrackModel m;
+  MemorySourceTexts texts(bare_line(1000), train({}));
+  const int32_t j = 0;
+  EXPECT_EQ(memorizza_percorso(j, m, texts, outputs).end, CompileEnd::kWritten);
+  EXPECT_EQ(testing::read_file(dir / "p.dat"), "earlier");
+  EXPECT_EQ(std::filesystem::file_size(dir / "c.dat"), 161u * 15);
+}
+
 TEST(Compile, ItemsAreClearedBeforeTheParserRuns) {
   Compiled c;
   c.model.items[5].text = "left from before";
