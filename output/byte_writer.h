@@ -4,8 +4,10 @@
 // are plain dumps of the model, and the line plan of a 1000 km line is about
 // 20 MB, so values are never handed on one by one.
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -33,18 +35,26 @@ class ByteWriter {
   void finish();
 
   // Bytes written so far, the buffered ones included.
-  uint64_t size() const { return flushed_ + buffer_.size(); }
+  uint64_t size() const { return flushed_ + used_; }
 
  private:
+  // The n low-order bytes of v, least significant first. The buffer has 8
+  // bytes of room past the block, so all 8 may be stored and n counted.
   void put(uint64_t v, int n) {
-    for (int k = 0; k < n; ++k) buffer_.push_back(static_cast<char>((v >> (8 * k)) & 0xFF));
-    if (buffer_.size() >= block_size_) flush_block();
+    if constexpr (std::endian::native == std::endian::little) {
+      std::memcpy(buffer_.data() + used_, &v, sizeof v);
+    } else {
+      for (int k = 0; k < 8; ++k) buffer_[used_ + k] = static_cast<char>((v >> (8 * k)) & 0xFF);
+    }
+    used_ += static_cast<size_t>(n);
+    if (used_ >= block_size_) flush_block();
   }
   void flush_block();
 
   Flush flush_;
   size_t block_size_;
-  std::string buffer_;
+  std::string buffer_;  // block_size_ + 8 bytes; the first used_ are written
+  size_t used_ = 0;
   uint64_t flushed_ = 0;
 };
 
