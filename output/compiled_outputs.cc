@@ -2,16 +2,22 @@
 
 namespace scengen {
 
-bool FileOutputs::write(OutputKind kind, const ProduceBytes& produce, std::string* err) {
+const std::filesystem::path& FileOutputs::path(OutputKind kind) const {
   switch (kind) {
     case OutputKind::kLinePlan:
-      return replace_file(line_plan_, produce, err);
+      return line_plan_;
     case OutputKind::kItemTable:
-      return replace_file(item_table_, produce, err);
+      return item_table_;
     case OutputKind::kCellArray:
-      return replace_file(cell_array_, produce, err);
+      break;
   }
-  return false;
+  return cell_array_;
+}
+
+bool FileOutputs::write(OutputKind kind, const ProduceBytes& produce, std::string* err) {
+  if (!replace_file(path(kind), produce, err)) return false;
+  written_.push_back(path(kind));
+  return true;
 }
 
 bool MemoryOutputs::write(OutputKind kind, const ProduceBytes& produce, std::string* err) {

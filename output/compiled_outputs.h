@@ -33,7 +33,13 @@ class FileOutputs : public CompiledOutputs {
 
   bool write(OutputKind kind, const ProduceBytes& produce, std::string* err) override;
 
+  // The files replaced so far, in the order they were written.
+  const std::vector<std::filesystem::path>& written() const { return written_; }
+
  private:
+  const std::filesystem::path& path(OutputKind kind) const;
+
+  std::vector<std::filesystem::path> written_;
   std::filesystem::path line_plan_;
   std::filesystem::path item_table_;
   std::filesystem::path cell_array_;
