@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,12 +12,14 @@ namespace scengen {
 enum class ExitStatus : int {
   kOk = 0,             // the run completed with no error
   kCompileErrors = 1,  // the compile recorded errors; files written as far as the model allows
-  kStopped = 2,        // usage error, a file that cannot be written, or a fatal check
+  kStopped = 2,        // usage error, a file that cannot be read or written, or a fatal check
 };
 
 enum class Action {
-  kRun,    // the whole run: texts, compile, driver documents
-  kTexts,  // the five carried texts only
+  kRun,      // the whole run: texts, compile, driver documents
+  kTexts,    // the five carried texts only
+  kCompile,  // an author's line and train texts into the three data files
+  kDump,     // one compiled file, decoded
   kHelp,
   kVersion,
 };
@@ -24,6 +27,14 @@ enum class Action {
 struct CommandLine {
   Action action = Action::kRun;
   std::optional<std::filesystem::path> out_dir;  // unset: the program's own folder
+  // compile: the line text and the train text; dump: the file.
+  std::vector<std::string> inputs;
+  std::optional<std::string> scenario_name;  // compile --scenario
+  std::optional<std::string> train_code;     // compile --train
+  bool no_plan = false;                      // compile --no-plan
+  bool json = false;                         // compile, dump --json
+  bool all = false;                          // dump --all
+  std::optional<int64_t> every;              // dump --every: metres between plan rows
 };
 
 // Parses the arguments after the program name. On a usage error returns false

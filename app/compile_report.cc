@@ -7,6 +7,11 @@ namespace scengen {
 ExitStatus report_compile(const CompileResult& result, const TrackModel& model, Console& console,
                           std::string* err) {
   for (const Diagnostic& d : model.diagnostics) console.report(format_diagnostic(d));
+  return compile_end(result, model, console, err);
+}
+
+ExitStatus compile_end(const CompileResult& result, const TrackModel& model, Console& console,
+                       std::string* err) {
   err->clear();
   switch (result.end) {
     case CompileEnd::kWritten:

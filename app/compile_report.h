@@ -20,4 +20,9 @@ namespace scengen {
 ExitStatus report_compile(const CompileResult& result, const TrackModel& model, Console& console,
                           std::string* err);
 
+// The same without the diagnostics, for callers that give them another way
+// (compile --json): the fatal message, *err and the exit status.
+ExitStatus compile_end(const CompileResult& result, const TrackModel& model, Console& console,
+                       std::string* err);
+
 }  // namespace scengen

@@ -6,6 +6,7 @@
 // where the other train files have "_" and a word.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace scengen {
@@ -27,5 +28,12 @@ struct OutputFiles {
 };
 
 OutputFiles output_files(const std::filesystem::path& dir, const ScenarioNames& names);
+
+// The names an author's texts give by following the same convention:
+// NAME of ".../NAME_linea.txt", and CODE of ".../NAME_CODE-.txt" for that
+// NAME. Nothing when the file name does not follow it or either is empty.
+std::optional<std::string> scenario_name_of(const std::filesystem::path& line_text);
+std::optional<std::string> train_code_of(const std::filesystem::path& train_text,
+                                         const std::string& scenario_name);
 
 }  // namespace scengen

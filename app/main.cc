@@ -1,13 +1,17 @@
 // scengen: writes the carried scenario Tolvo - Sarmaleonte, train 31474, and
-// compiles it into the files the simulator loads. See --help.
+// compiles it into the files the simulator loads; compiles an author's own
+// texts and decodes compiled files. See --help.
 
 #include <cstdio>
 #include <exception>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/compile_command.h"
 #include "app/console.h"
+#include "app/dump_command.h"
 #include "app/executable_path.h"
 #include "app/run_sequence.h"
 
@@ -36,6 +40,15 @@ int real_main(int argc, char** argv) {
     case Action::kVersion:
       std::printf("scengen %s\n", SCENGEN_VERSION);
       return 0;
+    case Action::kCompile: {
+      Console console = Console::for_stderr();
+      ExitStatus status = compile_command(cl, console, std::cout, &err);
+      if (status == ExitStatus::kStopped && !err.empty()) return stop(err);
+      return static_cast<int>(status);
+    }
+    case Action::kDump:
+      if (!dump_command(cl, std::cout, &err)) return stop(err);
+      return 0;
     case Action::kRun:
     case Action::kTexts:
       break;
@@ -60,7 +73,10 @@ int main(int argc, char** argv) {
   // message and exit status 2.
   try {
     int status = real_main(argc, argv);
-    if (std::fflush(stdout) != 0) return stop("cannot write to standard output");
+    // A failed write to stdout (a full disk) is an error, not a short dump.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+      return stop("cannot write to standard output");
+    }
     return status;
   } catch (const std::exception& e) {
     return stop(std::string("internal error: ") + e.what());

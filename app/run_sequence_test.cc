@@ -1,9 +1,6 @@
 // The run seen from outside: the real program started in temporary folders.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 
 #include "app/file_names.h"
 #include "app/text_file.h"
@@ -12,6 +9,7 @@
 #include "scenario/slowdown_notice.h"
 #include "scenario/timetable_card.h"
 #include "scenario/train_text.h"
+#include "test/run_program.h"
 #include "test/temp_dir.h"
 
 namespace scengen {
@@ -19,29 +17,10 @@ namespace {
 
 using testing::list_dir;
 using testing::read_file;
+using testing::Result;
+using testing::run;
 using testing::TempDir;
 using testing::write_file;
-
-struct Result {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-// Runs `exe args` with `cwd` as working folder; stdout and stderr are files,
-// so the program must print no status line.
-Result run(const std::filesystem::path& exe, const std::string& args,
-           const std::filesystem::path& cwd) {
-  TempDir capture;
-  std::string command = "cd '" + cwd.string() + "' && '" + exe.string() + "' " + args + " >'" +
-                        (capture / "out").string() + "' 2>'" + (capture / "err").string() + "'";
-  int raw = std::system(command.c_str());
-  Result r;
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  r.out = read_file(capture / "out");
-  r.err = read_file(capture / "err");
-  return r;
-}
 
 std::string crlf(const std::vector<std::string>& lines) {
   std::string s;
