@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 namespace scengen {
@@ -66,6 +67,59 @@ TEST(ItemFile, ATextPastTheLengthFieldWritesNothing) {
       bytes_of([&](ByteWriter& w) { EXPECT_FALSE(write_item_table(m, w, &err)); });
   EXPECT_EQ(b, "");
   EXPECT_EQ(err, "il testo dell'elemento 85 ha 65536 caratteri (al più 65535)");
+}
+
+// An item file as the compile leaves it: item 85 stamped.
+std::string stamped_items(const std::string& caption = "(Galleria )(ROCCAVERA)") {
+  TrackModel m;
+  m.items[1] = Item{12, -1, 8450, 300, 7, "AB", 60, -2, 3, 4, 5, 1, 2, 3, 4, 62760};
+  m.items[80].text = caption;
+  m.items[85].word_1 = 610;
+  return item_bytes(m);
+}
+
+TEST(ItemFile, ReadsBackWhatWasWritten) {
+  for (const std::string& caption : {std::string(), std::string(65535, 'x')}) {
+    SCOPED_TRACE(caption.size());
+    std::array<Item, kItemCount> items;
+    std::string err;
+    ASSERT_TRUE(read_item_table(stamped_items(caption), &items, &err)) << err;
+    EXPECT_EQ(items[0], Item{});
+    EXPECT_EQ(items[1], (Item{12, -1, 8450, 300, 7, "AB", 60, -2, 3, 4, 5, 1, 2, 3, 4, 62760}));
+    EXPECT_EQ(items[80].text, caption);
+    EXPECT_EQ(items[85].word_1, 610);
+  }
+}
+
+TEST(ItemFile, WhatIsNotACompiledItemFileSaysWhereItGoesWrong) {
+  const std::string good = stamped_items();  // 2958 + 2 + 22 bytes
+  // Item 1 starts at byte 34, item 2 at 70, item 80 at 70 + 78 * 34 = 2722.
+  std::string unstamped = good;
+  // Item 85's word_1, 16 bytes into item 85; items 85 and 86 have no text.
+  unstamped.replace(good.size() - 2 * 34 + 16, 2, std::string(2, '\0'));
+  const struct {
+    std::string bytes;
+    std::string error;
+  } cases[] = {
+      {"", "truncated item file: item 0 at byte 0 has 0 of the 16 bytes before its text"},
+      {good.substr(0, 80),
+       "truncated item file: item 2 at byte 70 has 10 of the 16 bytes before its text"},
+      {good.substr(0, 2760),
+       "truncated item file: item 80 at byte 2722 needs 22 bytes of text and 18 after it, only 22 "
+       "are left"},
+      {good.substr(0, good.size() - 1),
+       "truncated item file: item 86 at byte 2948 needs 0 bytes of text and 18 after it, only 17 "
+       "are left"},
+      {good + "x", "not an item file: 1 bytes follow item 86, at byte 2982"},
+      {unstamped, "not a compiled item file: expected the stamp 610 in item 85's word_1, found 0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.error);
+    std::array<Item, kItemCount> items;
+    std::string err;
+    EXPECT_FALSE(read_item_table(c.bytes, &items, &err));
+    EXPECT_EQ(err, c.error);
+  }
 }
 
 }  // namespace

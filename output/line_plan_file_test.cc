@@ -51,5 +51,75 @@ TEST(LinePlanFile, NoPlanNoBytes) {
   EXPECT_EQ(bytes_of([&](ByteWriter& w) { write_line_plan(m, w); }), "");
 }
 
+TEST(LinePlanFile, ReadsBackTheCarriedPlanValueForValue) {
+  const testing::Parsed p = testing::parse_texts(testing::crlf(line_text()), std::nullopt, 1);
+  const std::string b = bytes_of([&](ByteWriter& w) { write_line_plan(p.model, w); });
+  LinePlan plan;
+  std::string err;
+  ASSERT_TRUE(read_line_plan(b, &plan, &err)) << err;
+  EXPECT_EQ(plan.last_metre, 103000);
+  ASSERT_EQ(plan.values.size(), p.model.track_plan.size());
+  for (size_t i = 0; i < plan.values.size(); ++i) {
+    // Bit for bit: the doubles go through the file unchanged.
+    ASSERT_EQ(plan.values[i], p.model.track_plan[i]) << i;
+  }
+  EXPECT_EQ(plan.at(1, 1), (PlanValue{PlanTag::kInt16, 1}));
+}
+
+// A plan of the shortest line, M = 7000, every drawn value 0.5.
+std::string shortest_plan() {
+  TrackModel m;
+  m.track_plan.assign(2 * 7001);
+  for (size_t i = 0; i < m.track_plan.size(); ++i) m.track_plan.set(i, {PlanTag::kDouble, 0.5});
+  m.track_plan.set(0, {PlanTag::kInt16, 0});
+  m.track_plan.set(1, {PlanTag::kInt16, 0});
+  m.track_plan.set(7001, {PlanTag::kInt16, 0});
+  m.track_plan.set(7002, {PlanTag::kInt16, 1});
+  return bytes_of([&](ByteWriter& w) { write_line_plan(m, w); });
+}
+
+TEST(LinePlanFile, WhatIsNotALinePlanSaysWhereItGoesWrong) {
+  const std::string good = shortest_plan();
+  {
+    LinePlan plan;
+    std::string err;
+    ASSERT_TRUE(read_line_plan(good, &plan, &err)) << err;
+    EXPECT_EQ(plan.last_metre, 7000);
+  }
+  // Coordinate 1 starts at byte 8 + 6999 * 10 = 69998.
+  std::string bad_tag = good;
+  bad_tag[18] = 3;  // the value of metre 2
+  std::string wrong_start = good;
+  wrong_start[69998 + 6] = 2;  // coordinate 1, metre 1: 2 instead of 1
+  const struct {
+    std::string bytes;
+    std::string error;
+  } cases[] = {
+      {good.substr(0, good.size() - 1),
+       "truncated line plan file: the value at byte 139986 (tag 5) needs 8 bytes after its tag, "
+       "only 7 are left"},
+      {good + "\x02",
+       "truncated line plan file: 1 byte at byte 139996 where a 2-byte tag was expected"},
+      {bad_tag, "not a line plan file: the value at byte 18 has tag 3, expected 0, 2 or 5"},
+      {good + std::string(2, '\0'),
+       "not a line plan file: 14003 values are not two coordinates of a line (each of 7001 to "
+       "1007001 metres)"},
+      {good.substr(0, 69998),
+       "not a line plan file: 7001 values are not two coordinates of a line (each of 7001 to "
+       "1007001 metres)"},
+      {wrong_start,
+       "not a line plan file: expected the integer 1 for metre 1 of coordinate 1 at byte 70002"},
+      {std::string(2 * 7001 * 2, '\0'),
+       "not a line plan file: expected the integer 0 for metre 0 of coordinate 0 at byte 0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.error);
+    LinePlan plan;
+    std::string err;
+    EXPECT_FALSE(read_line_plan(c.bytes, &plan, &err));
+    EXPECT_EQ(err, c.error);
+  }
+}
+
 }  // namespace
 }  // namespace scengen
