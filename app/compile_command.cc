@@ -1,5 +1,6 @@
 #include "app/compile_command.h"
 
+#include <charconv>
 #include <filesystem>
 #include <system_error>
 
@@ -72,6 +73,17 @@ std::string json_diagnostic(const Diagnostic& d) {
   return line.line();
 }
 
+// 1250 or 1251 when a final check stopped the compile.
+std::optional<int64_t> fatal_check(const CompileResult& result) {
+  int64_t number = 0;
+  const std::string& f = result.fatal;
+  if (result.end != CompileEnd::kFatal ||
+      std::from_chars(f.data(), f.data() + f.size(), number).ec != std::errc()) {
+    return std::nullopt;
+  }
+  return number;
+}
+
 }  // namespace
 
 ExitStatus compile_command(const CommandLine& cl, Console& console, std::ostream& out,
@@ -114,6 +126,7 @@ ExitStatus compile_command(const CommandLine& cl, Console& console, std::ostream
   out << JsonLine()
              .number("error_code", model.error_code)
              .number("error_position", model.error_position)
+             .number("fatal", fatal_check(result))
              .texts("files_written", written)
              .line();
   return compile_end(result, model, console, err);
