@@ -20,20 +20,20 @@ namespace {
 enum class FileKind { kCellArray, kItemTable, kLinePlan };
 
 struct KindInfo {
-  const char* name;  // as the messages and the summary line say it
+  const char* name;  // with its article, as the messages say it
   uint64_t max_size;
 };
 
 KindInfo info(FileKind kind) {
   switch (kind) {
     case FileKind::kCellArray:
-      return {"cell file", static_cast<uint64_t>(kMaxCells) * kCellRecordSize};
+      return {"a cell file", static_cast<uint64_t>(kMaxCells) * kCellRecordSize};
     case FileKind::kItemTable:
-      return {"item file", kMaxItemFileSize};
+      return {"an item file", kMaxItemFileSize};
     case FileKind::kLinePlan:
       break;
   }
-  return {"line plan", kMaxLinePlanFileSize};
+  return {"a line plan", kMaxLinePlanFileSize};
 }
 
 bool ends_with(const std::string& s, const std::string& end) {
@@ -378,11 +378,11 @@ bool dump_command(const CommandLine& cl, std::ostream& out, std::string* err) {
   }
   const KindInfo k = info(kind);
   if (cl.all && kind != FileKind::kCellArray) {
-    *err = "--all goes with a cell file, and " + file + " is a " + k.name;
+    *err = "--all goes with a cell file, and " + file + " is " + k.name;
     return false;
   }
   if (cl.every && kind != FileKind::kLinePlan) {
-    *err = "--every goes with a line plan, and " + file + " is a " + k.name;
+    *err = "--every goes with a line plan, and " + file + " is " + k.name;
     return false;
   }
   std::string bytes, reason;
@@ -392,8 +392,8 @@ bool dump_command(const CommandLine& cl, std::ostream& out, std::string* err) {
       *err = "cannot read " + file + ": " + reason;
       return false;
     case InputRead::kTooLarge:
-      *err = file + ": too large for a " + k.name + ": " + std::to_string(size) +
-             " bytes, at most " + std::to_string(k.max_size);
+      *err = file + ": too large for " + k.name + ": " + std::to_string(size) + " bytes, at most " +
+             std::to_string(k.max_size);
       return false;
     case InputRead::kOk:
       break;
