@@ -401,5 +401,42 @@ TEST(CompileCommand, NeverWritesOverAnInput) {
   EXPECT_EQ(list_dir(tmp.path()), (std::vector<std::string>{"Prova_R1.dat", "Prova_linea.txt"}));
 }
 
+// The README's example for authors: its two texts, copied from the README as
+// an author would, compile with no diagnostics, and the mistake it shows
+// gives the diagnostic it shows.
+TEST(CompileCommand, TheReadmeExampleCompilesAsTheReadmeSays) {
+  const std::string readme = read_file(std::filesystem::path(SCENGEN_SOURCE_DIR) / "README.md");
+  const size_t example = readme.find("\n### Example\n");
+  ASSERT_NE(example, std::string::npos);
+  // Each text: its name in backquotes on a line of its own, then a fenced block.
+  auto block_after = [&](const std::string& name) {
+    const size_t at = readme.find("\n`" + name + "`\n\n```\n", example);
+    EXPECT_NE(at, std::string::npos) << name;
+    if (at == std::string::npos) return std::string();
+    const size_t start = at + name.size() + 9;  // "\n`" name "`\n\n```\n"
+    return readme.substr(start, readme.find("```\n", start) - start);
+  };
+  TempDir tmp;
+  const std::string train = block_after("Esempio_R1-.txt");
+  write_file(tmp / "Esempio_linea.txt", block_after("Esempio_linea.txt"));
+  write_file(tmp / "Esempio_R1-.txt", train);
+  Result r = run(SCENGEN_EXE, "compile Esempio_linea.txt Esempio_R1-.txt", tmp.path());
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(list_dir(tmp.path()),
+            (std::vector<std::string>{"Esempio_R1-.txt", "Esempio_R1.dat", "Esempio_R1.sim",
+                                      "Esempio_linea.dat", "Esempio_linea.txt"}));
+
+  std::string moved = train;
+  const size_t station = moved.find("5850");
+  ASSERT_NE(station, std::string::npos);
+  moved.replace(station, 4, "5860");
+  write_file(tmp / "Esempio_R1-.txt", moved);
+  r = run(SCENGEN_EXE, "compile Esempio_linea.txt Esempio_R1-.txt", tmp.path());
+  EXPECT_EQ(r.status, 1);
+  ASSERT_FALSE(r.err.empty());
+  EXPECT_NE(readme.find("\n" + r.err, example), std::string::npos) << r.err;
+}
+
 }  // namespace
 }  // namespace scengen
