@@ -116,6 +116,25 @@ const char* cell_kind_name(uint8_t kind) {
   return "?";
 }
 
+struct CellField {
+  const char* name;
+  int width;  // of its column in the text rows: the name's
+  int64_t value;
+};
+
+std::array<CellField, 10> cell_fields(const Cell& c) {
+  return {{{"value_a", 7, c.value_a},
+           {"value_b", 7, c.value_b},
+           {"value_c", 7, c.value_c},
+           {"value_d", 7, c.value_d},
+           {"signal_time", 11, c.signal_time},
+           {"approach_mark", 13, c.approach_mark},
+           {"mountain_type", 13, c.mountain_type},
+           {"speed_limit", 11, c.speed_limit},
+           {"gradient", 8, c.gradient},
+           {"adhesion", 8, c.adhesion}}};
+}
+
 void dump_cells(const std::string& file, size_t size, const std::vector<Cell>& cells, bool all,
                 bool json, Rows& rows) {
   const int64_t last_cell = static_cast<int64_t>(cells.size()) - 1;
@@ -130,9 +149,9 @@ void dump_cells(const std::string& file, size_t size, const std::vector<Cell>& c
   } else {
     rows.add(format("%s: cell file, %zu cells (last_cell %lld), %zu bytes\n", file.c_str(),
                     cells.size(), static_cast<long long>(last_cell), size));
-    rows.add(format("%6s %8s  %-28s %7s %7s %7s %7s %11s %13s %13s %11s %8s %8s\n", "cell", "metre",
-                    "kind", "value_a", "value_b", "value_c", "value_d", "signal_time",
-                    "approach_mark", "mountain_type", "speed_limit", "gradient", "adhesion"));
+    std::string header = format("%6s %8s  %-28s", "cell", "metre", "kind");
+    for (const CellField& f : cell_fields(Cell{})) header += format(" %s", f.name);
+    rows.add(header + "\n");
   }
   std::map<uint8_t, int> counts;
   for (size_t i = 0; i < cells.size(); ++i) {
@@ -143,27 +162,20 @@ void dump_cells(const std::string& file, size_t size, const std::vector<Cell>& c
     if (plain && !all) continue;
     const int64_t metre = static_cast<int64_t>(i) * 50;
     if (json) {
-      rows.add(JsonLine()
-                   .number("cell", static_cast<int64_t>(i))
-                   .number("metre", metre)
-                   .number("kind", c.kind)
-                   .text("kind_name", cell_kind_name(c.kind))
-                   .number("value_a", c.value_a)
-                   .number("value_b", c.value_b)
-                   .number("value_c", c.value_c)
-                   .number("value_d", c.value_d)
-                   .number("signal_time", c.signal_time)
-                   .number("approach_mark", c.approach_mark)
-                   .number("mountain_type", c.mountain_type)
-                   .number("speed_limit", c.speed_limit)
-                   .number("gradient", c.gradient)
-                   .number("adhesion", c.adhesion)
-                   .line());
+      JsonLine line;
+      line.number("cell", static_cast<int64_t>(i))
+          .number("metre", metre)
+          .number("kind", c.kind)
+          .text("kind_name", cell_kind_name(c.kind));
+      for (const CellField& f : cell_fields(c)) line.number(f.name, f.value);
+      rows.add(line.line());
     } else {
-      rows.add(format("%6zu %8lld  %-28s %7d %7d %7d %7d %11d %13d %13d %11d %8d %8d\n", i,
-                      static_cast<long long>(metre), cell_kind_name(c.kind), c.value_a, c.value_b,
-                      c.value_c, c.value_d, c.signal_time, c.approach_mark, c.mountain_type,
-                      c.speed_limit, c.gradient, c.adhesion));
+      std::string row =
+          format("%6zu %8lld  %-28s", i, static_cast<long long>(metre), cell_kind_name(c.kind));
+      for (const CellField& f : cell_fields(c)) {
+        row += format(" %*lld", f.width, static_cast<long long>(f.value));
+      }
+      rows.add(row + "\n");
     }
   }
   if (!json) {

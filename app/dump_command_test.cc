@@ -1,6 +1,7 @@
 #include "app/dump_command.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <sstream>
 
@@ -29,6 +30,7 @@ TEST(DumpCommand, FilesItCannotDecode) {
   write_file(tmp / "notes.sim", "Tolvo - Sarmaleonte\r\n");
   write_file(tmp / "text_linea.dat", "Tolvo - Sarmaleonte\r\n");
   std::filesystem::create_directory(tmp / "folder.dat");
+  ASSERT_EQ(::mkfifo((tmp / "fifo.sim").c_str(), 0600), 0);  // reading must not wait for a writer
   const struct {
     std::vector<std::string> options;
     std::string file;
@@ -40,6 +42,7 @@ TEST(DumpCommand, FilesItCannotDecode) {
        "NAME_CODE.sim (item file) or NAME_CODE.dat (cell file)"},
       {{}, "none.dat", "cannot read none.dat: No such file or directory"},
       {{}, "folder.dat", "cannot read folder.dat: Is a directory"},
+      {{}, "fifo.sim", "cannot read fifo.sim: not a regular file"},
       {{}, "big.dat", "big.dat: too large for a cell file: 302116 bytes, at most 302115"},
       {{}, "big.sim", "big.sim: too large for an item file: 5704504 bytes, at most 5704503"},
       {{},
