@@ -36,17 +36,13 @@ KindInfo info(FileKind kind) {
   return {"a line plan", kMaxLinePlanFileSize};
 }
 
-bool ends_with(const std::string& s, const std::string& end) {
-  return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
-}
-
 bool kind_of(const std::filesystem::path& path, FileKind* kind) {
   const std::string name = path.filename().string();
-  if (ends_with(name, "_linea.dat")) {
+  if (name.ends_with("_linea.dat")) {
     *kind = FileKind::kLinePlan;
-  } else if (ends_with(name, ".sim")) {
+  } else if (name.ends_with(".sim")) {
     *kind = FileKind::kItemTable;
-  } else if (ends_with(name, ".dat")) {
+  } else if (name.ends_with(".dat")) {
     *kind = FileKind::kCellArray;
   } else {
     return false;

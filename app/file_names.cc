@@ -17,18 +17,10 @@ OutputFiles output_files(const std::filesystem::path& dir, const ScenarioNames& 
   return f;
 }
 
-namespace {
-
-bool ends_with(const std::string& s, const std::string& end) {
-  return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
-}
-
-}  // namespace
-
 std::optional<std::string> scenario_name_of(const std::filesystem::path& line_text) {
   const std::string file = line_text.filename().string();
   const std::string ending = "_linea.txt";
-  if (!ends_with(file, ending) || file.size() == ending.size()) return std::nullopt;
+  if (!file.ends_with(ending) || file.size() == ending.size()) return std::nullopt;
   return file.substr(0, file.size() - ending.size());
 }
 
@@ -38,7 +30,7 @@ std::optional<std::string> train_code_of(const std::filesystem::path& train_text
   const std::string start = scenario_name + "_";
   const std::string ending = "-.txt";
   if (scenario_name.empty() || file.size() <= start.size() + ending.size() ||
-      file.compare(0, start.size(), start) != 0 || !ends_with(file, ending)) {
+      !file.starts_with(start) || !file.ends_with(ending)) {
     return std::nullopt;
   }
   return file.substr(start.size(), file.size() - start.size() - ending.size());
