@@ -7,48 +7,12 @@
 #include <map>
 #include <vector>
 
-#include "app/input_file.h"
+#include "app/compiled_files.h"
 #include "app/json_line.h"
 #include "compiler/track_model.h"
-#include "output/cell_file.h"
-#include "output/item_file.h"
-#include "output/line_plan_file.h"
 
 namespace scengen {
 namespace {
-
-enum class FileKind { kCellArray, kItemTable, kLinePlan };
-
-struct KindInfo {
-  const char* name;  // with its article, as the messages say it
-  uint64_t max_size;
-};
-
-KindInfo info(FileKind kind) {
-  switch (kind) {
-    case FileKind::kCellArray:
-      return {"a cell file", static_cast<uint64_t>(kMaxCells) * kCellRecordSize};
-    case FileKind::kItemTable:
-      return {"an item file", kMaxItemFileSize};
-    case FileKind::kLinePlan:
-      break;
-  }
-  return {"a line plan", kMaxLinePlanFileSize};
-}
-
-bool kind_of(const std::filesystem::path& path, FileKind* kind) {
-  const std::string name = path.filename().string();
-  if (name.ends_with("_linea.dat")) {
-    *kind = FileKind::kLinePlan;
-  } else if (name.ends_with(".sim")) {
-    *kind = FileKind::kItemTable;
-  } else if (name.ends_with(".dat")) {
-    *kind = FileKind::kCellArray;
-  } else {
-    return false;
-  }
-  return true;
-}
 
 __attribute__((format(printf, 1, 2))) std::string format(const char* f, ...) {
   char buffer[256];
@@ -81,36 +45,6 @@ class Rows {
 };
 
 // ---- cell file
-
-const char* cell_kind_name(uint8_t kind) {
-  switch (kind) {
-    case kPlain:
-      return "plain";
-    case kSignal:
-      return "signal";
-    case kSlowdownEnd:
-      return "slowdown end";
-    case kSlowdownStart:
-      return "slowdown start";
-    case kSlowdownWarning:
-      return "slowdown warning";
-    case kSlowdownApproach:
-      return "slowdown approach";
-    case kSpeedIndicator:
-      return "speed indicator";
-    case kStationStop:
-      return "station stop";
-    case kMountainMarker:
-      return "mountain marker";
-    case kReductionMark:
-      return "reduction mark";
-    case kReductionMarkWithoutValue:
-      return "reduction mark without value";
-    case kCaption:
-      return "caption";
-  }
-  return "?";
-}
 
 struct CellField {
   const char* name;
@@ -194,19 +128,6 @@ std::string printable(const std::string& text) {
     shown += b < 0x20 || b == 0x7F ? format("\\x%02X", b) : std::string(1, ch);
   }
   return shown;
-}
-
-// The label of an item, from its index; in 1..80 a record that holds only a
-// text is a caption, any other a station.
-const char* item_label(size_t index, const Item& item) {
-  if (index == 0) return "unused";
-  if (index >= kChainageItemFirst && index < kGeneralItem) return "chainage change";
-  if (index == kGeneralItem) return "general";
-  if (index == kBackgroundItem) return "scenario";
-  if (index == kRepetitionItem) return "train";
-  Item text_only;
-  text_only.text = item.text;
-  return item == text_only ? "caption" : "station";
 }
 
 struct ItemField {
@@ -377,59 +298,46 @@ void dump_plan(const std::string& file, size_t size, const LinePlan& plan, int64
 bool dump_command(const CommandLine& cl, std::ostream& out, std::string* err) {
   const std::filesystem::path path = cl.inputs.at(0);
   const std::string file = path.string();
-  FileKind kind;
-  if (!kind_of(path, &kind)) {
+  CompiledKind kind;
+  if (!compiled_kind_of(path, &kind)) {
     *err = "cannot tell what " + file +
            " holds from its name: expected NAME_linea.dat (line plan), NAME_CODE.sim (item "
            "file) or NAME_CODE.dat (cell file)";
     return false;
   }
-  const KindInfo k = info(kind);
-  if (cl.all && kind != FileKind::kCellArray) {
-    *err = "--all goes with a cell file, and " + file + " is " + k.name;
+  if (cl.all && kind != CompiledKind::kCellArray) {
+    *err = "--all goes with a cell file, and " + file + " is " + compiled_kind_name(kind);
     return false;
   }
-  if (cl.every && kind != FileKind::kLinePlan) {
-    *err = "--every goes with a line plan, and " + file + " is " + k.name;
+  if (cl.every && kind != CompiledKind::kLinePlan) {
+    *err = "--every goes with a line plan, and " + file + " is " + compiled_kind_name(kind);
     return false;
-  }
-  std::string bytes, reason;
-  uint64_t size = 0;
-  switch (read_input_file(path, k.max_size, &bytes, &size, &reason)) {
-    case InputRead::kFailed:
-      *err = "cannot read " + file + ": " + reason;
-      return false;
-    case InputRead::kTooLarge:
-      *err = file + ": too large for " + k.name + ": " + std::to_string(size) + " bytes, at most " +
-             std::to_string(k.max_size);
-      return false;
-    case InputRead::kOk:
-      break;
   }
 
-  Rows rows(out);
+  size_t size = 0;
   switch (kind) {
-    case FileKind::kCellArray: {
+    case CompiledKind::kCellArray: {
       std::vector<Cell> cells;
-      if (!read_cell_array(bytes, &cells, &reason)) break;
-      dump_cells(file, bytes.size(), cells, cl.all, cl.json, rows);
+      if (!read_cell_file(path, &cells, &size, err)) return false;
+      Rows rows(out);
+      dump_cells(file, size, cells, cl.all, cl.json, rows);
       return true;
     }
-    case FileKind::kItemTable: {
+    case CompiledKind::kItemTable: {
       std::array<Item, kItemCount> items;
-      if (!read_item_table(bytes, &items, &reason)) break;
-      dump_items(file, bytes.size(), items, cl.json, rows);
+      if (!read_item_file(path, &items, &size, err)) return false;
+      Rows rows(out);
+      dump_items(file, size, items, cl.json, rows);
       return true;
     }
-    case FileKind::kLinePlan: {
-      LinePlan plan;
-      if (!read_line_plan(bytes, &plan, &reason)) break;
-      dump_plan(file, bytes.size(), plan, cl.every.value_or(100), cl.json, rows);
-      return true;
-    }
+    case CompiledKind::kLinePlan:
+      break;
   }
-  *err = file + ": " + reason;
-  return false;
+  LinePlan plan;
+  if (!read_plan_file(path, &plan, &size, err)) return false;
+  Rows rows(out);
+  dump_plan(file, size, plan, cl.every.value_or(100), cl.json, rows);
+  return true;
 }
 
 }  // namespace scengen
