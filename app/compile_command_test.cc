@@ -14,12 +14,15 @@
 #include "test/parse_texts.h"
 #include "test/run_program.h"
 #include "test/temp_dir.h"
+#include "test/tiny_scenario.h"
 
 namespace scengen {
 namespace {
 
 using nlohmann::json;
 using testing::crlf;
+using testing::kTinyLine;
+using testing::kTinyTrain;
 using testing::list_dir;
 using testing::quoted;
 using testing::read_file;
@@ -28,32 +31,9 @@ using testing::run;
 using testing::TempDir;
 using testing::write_file;
 
-// A small scenario by hand: a 3000 m line with one curve and one caption, a
-// train with two stations and one signal. It compiles cleanly.
-const std::vector<std::string> kLine = {
-    "[generale]",
-    "lunghezza percorso, 3000",
-    "[pendenze]",
-    "pendenza, 0, 5",
-    "curvad4, 500, 300",
-    "[indicazioni]",
-    "cartello_indicatore, 1200, (Galleria )(PICCOLA)( 200 m. )",
-    "[fine]",
-};
-const std::vector<std::string> kTrain = {
-    "[generale]",
-    "velocita, 0, 60",
-    "aderenza, 0, 100",
-    "orologio, 8 0 0",
-    "stazione, 0, 2, 600, 1, 0, 0, 1,1,0, 2,1,1, 1, 8,0,0, ALFA",
-    "stazione, 2500, 2, 600, 1, 0, 0, 1,1,0, 2,1,1, 0, 8,5,0, BETA",
-    "segnale, 1500, 1, 5, 1, 0, 0, 0, 0,0,0, 0",
-    "[fine]",
-};
-
 // The train text with line 6 (1-based) replaced.
 std::string train_with(const std::string& line6) {
-  std::vector<std::string> lines = kTrain;
+  std::vector<std::string> lines = kTinyTrain;
   lines[5] = line6;
   return crlf(lines);
 }
@@ -160,8 +140,8 @@ TEST(CompileCommand, TheCarriedTextsCompileAndDumpAsTheRunDoes) {
 
 TEST(CompileCommand, AHandWrittenScenarioInTextForm) {
   TempDir tmp;
-  write_file(tmp / "Prova_linea.txt", crlf(kLine));
-  write_file(tmp / "Prova_R1-.txt", crlf(kTrain));
+  write_file(tmp / "Prova_linea.txt", crlf(kTinyLine));
+  write_file(tmp / "Prova_R1-.txt", crlf(kTinyTrain));
   Result r = run(SCENGEN_EXE, "compile Prova_linea.txt Prova_R1-.txt", tmp.path());
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(list_dir(tmp.path()),
@@ -214,7 +194,7 @@ TEST(CompileCommand, AHandWrittenScenarioInTextForm) {
 
 TEST(CompileCommand, DiagnosticsOnStderrOrAsJsonLines) {
   TempDir tmp;
-  write_file(tmp / "Prova_linea.txt", crlf(kLine));
+  write_file(tmp / "Prova_linea.txt", crlf(kTinyLine));
   // Line 6: a station off the 50 m grid.
   write_file(tmp / "Prova_R1-.txt",
              train_with("stazione, 2525, 2, 600, 1, 0, 0, 1,1,0, 2,1,1, 0, 8,5,0, BETA"));
@@ -241,7 +221,7 @@ TEST(CompileCommand, DiagnosticsOnStderrOrAsJsonLines) {
 
 TEST(CompileCommand, AFatalCheckStillStopsWithItsOwnMessage) {
   TempDir tmp;
-  write_file(tmp / "Prova_linea.txt", crlf(kLine));
+  write_file(tmp / "Prova_linea.txt", crlf(kTinyLine));
   // A slowdown at metre 0 takes cell 1, which the final step stamps: 1250.
   write_file(tmp / "Prova_R1-.txt", train_with("rallentamento, 0, 30, 500, 0, 0, 0"));
   for (const bool as_json : {false, true}) {
@@ -267,8 +247,8 @@ TEST(CompileCommand, AFatalCheckStillStopsWithItsOwnMessage) {
 
 TEST(CompileCommand, WithoutThePlanAnEarlierPlanFileStays) {
   TempDir tmp;
-  write_file(tmp / "Prova_linea.txt", crlf(kLine));
-  write_file(tmp / "Prova_R1-.txt", crlf(kTrain));
+  write_file(tmp / "Prova_linea.txt", crlf(kTinyLine));
+  write_file(tmp / "Prova_R1-.txt", crlf(kTinyTrain));
   write_file(tmp / "Prova_linea.dat", "earlier");
   Result r = run(SCENGEN_EXE, "compile --no-plan --json Prova_linea.txt Prova_R1-.txt", tmp.path());
   EXPECT_EQ(r.status, 0) << r.err;
@@ -289,10 +269,10 @@ TEST(CompileCommand, WithoutThePlanAnEarlierPlanFileStays) {
 TEST(CompileCommand, NamesFromTheOptionsOrTheFileNames) {
   TempDir tmp;
   for (const char* name : {"Prova_linea.txt", "line.txt", "Altra_linea.txt"}) {
-    write_file(tmp / name, crlf(kLine));
+    write_file(tmp / name, crlf(kTinyLine));
   }
   for (const char* name : {"Prova_R1-.txt", "train.txt", "Prova_R 2-.txt"}) {
-    write_file(tmp / name, crlf(kTrain));
+    write_file(tmp / name, crlf(kTinyTrain));
   }
   const struct {
     std::string args;
@@ -330,11 +310,11 @@ TEST(CompileCommand, NamesFromTheOptionsOrTheFileNames) {
 // naming the file and the reason; none of them may crash or hang.
 TEST(CompileCommand, InputsThatAreNotTextsStopIt) {
   TempDir tmp;
-  write_file(tmp / "Prova_linea.txt", crlf(kLine));
-  write_file(tmp / "Prova_R1-.txt", crlf(kTrain));
+  write_file(tmp / "Prova_linea.txt", crlf(kTinyLine));
+  write_file(tmp / "Prova_R1-.txt", crlf(kTinyTrain));
   std::filesystem::create_directory(tmp / "Folder_linea.txt");
   ASSERT_EQ(::mkfifo((tmp / "Fifo_linea.txt").c_str(), 0600), 0);
-  write_file(tmp / "Nul_linea.txt", crlf(kLine) + std::string("\0x", 2));
+  write_file(tmp / "Nul_linea.txt", crlf(kTinyLine) + std::string("\0x", 2));
   // 100 MB, sparse: no time spent writing it.
   write_file(tmp / "Huge_linea.txt", "");
   std::filesystem::resize_file(tmp / "Huge_linea.txt", 100 * 1000 * 1000);
@@ -357,7 +337,7 @@ TEST(CompileCommand, InputsThatAreNotTextsStopIt) {
       {"Fifo_linea.txt", 2, "scengen: cannot read Fifo_linea.txt: not a regular file\n"},
       {"Nul_linea.txt", 2,
        "scengen: Nul_linea.txt: not a text: NUL byte at byte " +
-           std::to_string(crlf(kLine).size()) + "\n"},
+           std::to_string(crlf(kTinyLine).size()) + "\n"},
       {"Huge_linea.txt", 2,
        "scengen: Huge_linea.txt: too large for a source text: 100000000 bytes, at most "
        "16777216\n"},
@@ -391,13 +371,13 @@ TEST(CompileCommand, InputsThatAreNotTextsStopIt) {
 
 TEST(CompileCommand, NeverWritesOverAnInput) {
   TempDir tmp;
-  write_file(tmp / "Prova_linea.txt", crlf(kLine));
+  write_file(tmp / "Prova_linea.txt", crlf(kTinyLine));
   // A train text that happens to have the cell file's name.
-  write_file(tmp / "Prova_R1.dat", crlf(kTrain));
+  write_file(tmp / "Prova_R1.dat", crlf(kTinyTrain));
   Result r = run(SCENGEN_EXE, "compile Prova_linea.txt Prova_R1.dat --train R1", tmp.path());
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.err, "scengen: the output ./Prova_R1.dat would replace the input Prova_R1.dat\n");
-  EXPECT_EQ(read_file(tmp / "Prova_R1.dat"), crlf(kTrain));
+  EXPECT_EQ(read_file(tmp / "Prova_R1.dat"), crlf(kTinyTrain));
   EXPECT_EQ(list_dir(tmp.path()), (std::vector<std::string>{"Prova_R1.dat", "Prova_linea.txt"}));
 }
 
