@@ -25,11 +25,14 @@ constexpr Subcommand kSubcommands[] = {
      "they are"},
     {"dump", Action::kDump, "FILE [--json] [--all] [--every N]",
      "decode a compiled file: a cell file, an item file (.sim) or a line plan (_linea.dat)"},
+    {"report", Action::kReport, "DIR [--scenario NAME] [--train CODE] [-o FILE]",
+     "draw the scenario compiled into DIR as one HTML page: the map, the profile, the timetable "
+     "and a summary"},
 };
 
 constexpr unsigned bit(Action a) { return 1u << static_cast<unsigned>(a); }
 
-enum class OptionId { kOut, kScenario, kTrain, kNoPlan, kJson, kAll, kEvery };
+enum class OptionId { kOut, kScenario, kTrain, kNoPlan, kJson, kAll, kEvery, kOutput };
 
 struct Option {
   const char* name;
@@ -44,10 +47,12 @@ constexpr Option kOptions[] = {
      bit(Action::kRun) | bit(Action::kTexts) | bit(Action::kCompile),
      "write into DIR (created if missing); the run and texts default to the folder that holds "
      "the program, compile to the working folder"},
-    {"--scenario", OptionId::kScenario, "NAME", bit(Action::kCompile),
-     "scenario name for the file names; default: NAME of LINE_TEXT named NAME_linea.txt"},
-    {"--train", OptionId::kTrain, "CODE", bit(Action::kCompile),
-     "train code for the file names; default: CODE of TRAIN_TEXT named NAME_CODE-.txt"},
+    {"--scenario", OptionId::kScenario, "NAME", bit(Action::kCompile) | bit(Action::kReport),
+     "scenario name for the file names; compile: default NAME of LINE_TEXT named "
+     "NAME_linea.txt; report: the scenario to draw when DIR holds more than one"},
+    {"--train", OptionId::kTrain, "CODE", bit(Action::kCompile) | bit(Action::kReport),
+     "train code for the file names; compile: default CODE of TRAIN_TEXT named NAME_CODE-.txt; "
+     "report: as --scenario"},
     {"--no-plan", OptionId::kNoPlan, nullptr, bit(Action::kCompile),
      "compile without the line plan: curves are not read, no _linea.dat is written"},
     {"--json", OptionId::kJson, nullptr, bit(Action::kCompile) | bit(Action::kDump),
@@ -56,6 +61,8 @@ constexpr Option kOptions[] = {
      "cell file: every cell, the plain ones too"},
     {"--every", OptionId::kEvery, "N", bit(Action::kDump),
      "line plan: the coordinates every N metres (default 100)"},
+    {"-o", OptionId::kOutput, "FILE", bit(Action::kReport),
+     "the HTML file to write; default NAME_CODE.html in DIR"},
 };
 
 const char* subcommand_name(Action a) {
@@ -95,6 +102,12 @@ bool take_value(const Option& o, const std::string& value, CommandLine* cl, std:
       }
       return once(scenario ? cl->scenario_name : cl->train_code, value);
     }
+    case OptionId::kOutput:
+      if (value.empty()) {
+        *err = "-o needs a file name";
+        return false;
+      }
+      return once(cl->output, std::filesystem::path(value));
     case OptionId::kEvery: {
       int64_t n = 0;
       const char* end = value.data() + value.size();
@@ -137,14 +150,17 @@ bool check_options(const std::vector<const Option*>& given, Action action, std::
 }
 
 bool check_inputs(const CommandLine& cl, std::string* err) {
-  const std::size_t wanted = cl.action == Action::kCompile ? 2 : cl.action == Action::kDump ? 1 : 0;
+  const std::size_t wanted = cl.action == Action::kCompile                                ? 2
+                             : cl.action == Action::kDump || cl.action == Action::kReport ? 1
+                                                                                          : 0;
   if (cl.inputs.size() > wanted) {
     *err = "unexpected argument '" + cl.inputs[wanted] + "'";
     return false;
   }
   if (cl.inputs.size() < wanted) {
     *err = cl.action == Action::kCompile ? "compile needs LINE_TEXT and TRAIN_TEXT"
-                                         : "dump needs the FILE to decode";
+           : cl.action == Action::kDump  ? "dump needs the FILE to decode"
+                                         : "report needs the DIR that holds the compiled files";
     return false;
   }
   return true;

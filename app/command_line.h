@@ -20,6 +20,7 @@ enum class Action {
   kTexts,    // the five carried texts only
   kCompile,  // an author's line and train texts into the three data files
   kDump,     // one compiled file, decoded
+  kReport,   // one compiled scenario drawn as an HTML page
   kHelp,
   kVersion,
 };
@@ -27,14 +28,16 @@ enum class Action {
 struct CommandLine {
   Action action = Action::kRun;
   std::optional<std::filesystem::path> out_dir;  // unset: the program's own folder
-  // compile: the line text and the train text; dump: the file.
+  // compile: the line text and the train text; dump: the file; report: the
+  // folder.
   std::vector<std::string> inputs;
-  std::optional<std::string> scenario_name;  // compile --scenario
-  std::optional<std::string> train_code;     // compile --train
-  bool no_plan = false;                      // compile --no-plan
-  bool json = false;                         // compile, dump --json
-  bool all = false;                          // dump --all
-  std::optional<int64_t> every;              // dump --every: metres between plan rows
+  std::optional<std::string> scenario_name;     // compile, report --scenario
+  std::optional<std::string> train_code;        // compile, report --train
+  std::optional<std::filesystem::path> output;  // report -o
+  bool no_plan = false;                         // compile --no-plan
+  bool json = false;                            // compile, dump --json
+  bool all = false;                             // dump --all
+  std::optional<int64_t> every;                 // dump --every: metres between plan rows
 };
 
 // Parses the arguments after the program name. On a usage error returns false

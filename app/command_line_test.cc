@@ -33,6 +33,7 @@ TEST(CommandLine, AcceptedForms) {
       {{"compile", "a_linea.txt", "a_R1-.txt"}, Action::kCompile, ""},
       {{"compile", "l", "t", "--out", "o"}, Action::kCompile, "o"},
       {{"dump", "x.dat"}, Action::kDump, ""},
+      {{"report", "out"}, Action::kReport, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(joined(c.args));
@@ -66,6 +67,14 @@ TEST(CommandLine, CompileAndDumpTakeTheirInputsAndOptions) {
   EXPECT_TRUE(cl.all);
   EXPECT_FALSE(cl.json);
   EXPECT_EQ(cl.every, 250);
+  EXPECT_FALSE(cl.scenario_name.has_value());
+
+  ASSERT_TRUE(parse_command_line({"report", "dir", "-o", "a.html", "--train=R1"}, &cl, &err))
+      << err;
+  EXPECT_EQ(cl.action, Action::kReport);
+  EXPECT_EQ(cl.inputs, (std::vector<std::string>{"dir"}));
+  EXPECT_EQ(cl.output, "a.html");
+  EXPECT_EQ(cl.train_code, "R1");
   EXPECT_FALSE(cl.scenario_name.has_value());
 }
 
@@ -108,6 +117,15 @@ TEST(CommandLine, UsageErrors) {
       {{"dump", "f", "--out", "o"},
        "option '--out' does not go with dump (it is for: the run, texts, compile)"},
       {{"compile", "l", "t", "--all"}, "option '--all' does not go with compile (it is for: dump)"},
+      {{"report"}, "report needs the DIR that holds the compiled files"},
+      {{"report", "a", "b"}, "unexpected argument 'b'"},
+      {{"report", "a", "-o"}, "-o needs FILE"},
+      {{"report", "a", "-o="}, "-o needs a file name"},
+      {{"report", "a", "-o", "x", "-o", "y"}, "-o given twice"},
+      {{"report", "a", "--json"},
+       "option '--json' does not go with report (it is for: compile, dump)"},
+      {{"compile", "l", "t", "-o", "x"},
+       "option '-o' does not go with compile (it is for: report)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(joined(c.args));
@@ -123,9 +141,10 @@ TEST(CommandLine, HelpListsSubcommandsAndExitStatuses) {
   EXPECT_EQ(help.rfind("usage: scengen [SUBCOMMAND] [ARGUMENTS] [OPTIONS]\n", 0), 0u);
   for (const char* needle :
        {"\n  scengen texts [--out DIR]\n", "\n  scengen compile LINE_TEXT TRAIN_TEXT [--out DIR]",
-        "\n  scengen dump FILE [--json] [--all] [--every N]\n", "\n  --out DIR ", "\n  --no-plan ",
-        "\n  --every N ", "\n  0  the run completed", "\n  1  the compile recorded errors",
-        "\n  2  the run stopped"}) {
+        "\n  scengen dump FILE [--json] [--all] [--every N]\n",
+        "\n  scengen report DIR [--scenario NAME] [--train CODE] [-o FILE]\n", "\n  -o FILE ",
+        "\n  --out DIR ", "\n  --no-plan ", "\n  --every N ", "\n  0  the run completed",
+        "\n  1  the compile recorded errors", "\n  2  the run stopped"}) {
     EXPECT_NE(help.find(needle), std::string::npos) << needle;
   }
   // Every line fits a terminal of 80 columns.

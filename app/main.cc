@@ -13,6 +13,7 @@
 #include "app/console.h"
 #include "app/dump_command.h"
 #include "app/executable_path.h"
+#include "app/report_command.h"
 #include "app/run_sequence.h"
 
 #ifndef SCENGEN_VERSION
@@ -48,6 +49,9 @@ int real_main(int argc, char** argv) {
     }
     case Action::kDump:
       if (!dump_command(cl, std::cout, &err)) return stop(err);
+      return 0;
+    case Action::kReport:
+      if (!report_command(cl, &err)) return stop(err);
       return 0;
     case Action::kRun:
     case Action::kTexts:
