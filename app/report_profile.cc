@@ -45,7 +45,8 @@ Axis axis_over(double min, double max, int ticks, double top, double bottom) {
 }
 
 void y_ticks(const Axis& a, const char* unit, std::string* out) {
-  for (double v = a.lo; v <= a.hi + a.step / 2; v += a.step) {
+  for (int i = 0; a.lo + i * a.step <= a.hi + a.step / 2; ++i) {
+    const double v = a.lo + i * a.step;
     const double y = a.y(v);
     *out += "<polyline class=\"grid\" points=\"" + n(kLeft) + "," + n(y) + " " + n(kRight) + "," +
             n(y) + "\"/><text class=\"tick\" x=\"" + n(kLeft - 6) + "\" y=\"" + n(y + 4) +
@@ -90,7 +91,8 @@ std::string profile_svg(const ScenarioView& view) {
 
   // Distance: a grid line and a label every so many km.
   const double km_step = nice_step(length / 1000, 10);
-  for (double km = 0; km * 1000 <= length + 0.5; km += km_step) {
+  for (int i = 0; i * km_step * 1000 <= length * (1 + 1e-9); ++i) {
+    const double km = i * km_step;
     const double gx = x(km * 1000);
     out += "<polyline class=\"grid\" points=\"" + n(gx) + "," + n(kAltitudeTop) + " " + n(gx) +
            "," + n(kSpeedBottom) + "\"/>";
@@ -145,7 +147,8 @@ std::string profile_svg(const ScenarioView& view) {
   // The distance axis, its km, and the stations on it.
   out += "<polyline class=\"axis\" points=\"" + n(kLeft) + "," + n(kSpeedBottom) + " " + n(kRight) +
          "," + n(kSpeedBottom) + "\"/>";
-  for (double km = 0; km * 1000 <= length + 0.5; km += km_step) {
+  for (int i = 0; i * km_step * 1000 <= length * (1 + 1e-9); ++i) {
+    const double km = i * km_step;
     out += "<text class=\"tick\" x=\"" + n(x(km * 1000)) + "\" y=\"" + n(kSpeedBottom + 13) +
            "\" text-anchor=\"middle\">" + number_text(km) + "</text>";
   }
