@@ -4,7 +4,9 @@
 //   MaxLineRun        the longest line the compiler takes (see max_line.h)
 //                     in a fresh process: its texts generated in memory,
 //                     compiled, the three files written to disk;
-//   MaxLineCompile    the same compile repeated in one process, texts ready.
+//   MaxLineCompile    the same compile repeated in one process, texts ready;
+//   CarriedReport     scengen report on the carried run's files, a process;
+//   MaxLineReport     scengen report on the maximum line's files.
 // The process runs report their peak memory (maximum resident set) as
 // peak_MB.
 
@@ -110,6 +112,50 @@ void MaxLineCompile(benchmark::State& state) {
   std::filesystem::remove_all(dir);
 }
 BENCHMARK(MaxLineCompile)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// `scengen report` on the files in `dir`, as a process, repeated.
+void report(benchmark::State& state, const std::filesystem::path& dir) {
+  const std::vector<std::string> args = {SCENGEN_EXE, "report", dir.string()};
+  long peak_kb = 0;
+  for (auto _ : state) {
+    if (run_process(args, &peak_kb) != 0) {
+      state.SkipWithError("the report failed");
+      break;
+    }
+  }
+  state.counters["peak_MB"] = static_cast<double>(peak_kb) / 1024;
+  std::error_code ec;
+  state.counters["page_kB"] =
+      static_cast<double>(std::filesystem::file_size(
+          dir / (dir.filename().string() == "max" ? "Massima_M1.html"
+                                                  : "Tolvo_Sarmaleonte_R31474.html"),
+          ec)) /
+      1e3;
+}
+
+void CarriedReport(benchmark::State& state) {
+  const std::filesystem::path dir = temp_folder() / "carried";
+  long peak_kb = 0;
+  if (run_process({SCENGEN_EXE, "--out", dir.string()}, &peak_kb) != 0) {
+    state.SkipWithError("the carried run failed");
+    return;
+  }
+  report(state, dir);
+  std::filesystem::remove_all(dir.parent_path());
+}
+BENCHMARK(CarriedReport)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void MaxLineReport(benchmark::State& state) {
+  const std::filesystem::path dir = temp_folder() / "max";
+  std::filesystem::create_directory(dir);
+  if (!compile_max_line(bench::max_line_text(), bench::max_train_text(), dir)) {
+    state.SkipWithError("the maximum line did not compile cleanly");
+    return;
+  }
+  report(state, dir);
+  std::filesystem::remove_all(dir.parent_path());
+}
+BENCHMARK(MaxLineReport)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
