@@ -152,7 +152,7 @@ std::string profile_svg(const ScenarioView& view) {
     out += "<text class=\"tick\" x=\"" + n(x(km * 1000)) + "\" y=\"" + n(kSpeedBottom + 13) +
            "\" text-anchor=\"middle\">" + number_text(km) + "</text>";
   }
-  out += "<text class=\"tick\" x=\"" + n(kRight) + "\" y=\"" + n(kSpeedBottom + 24) +
+  out += "<text class=\"tick\" x=\"" + n(kLeft - 6) + "\" y=\"" + n(kSpeedBottom + 13) +
          "\" text-anchor=\"end\">km</text>";
   std::vector<double> wanted;
   for (const StationView& s : view.stations) wanted.push_back(x(s.position));
