@@ -43,7 +43,14 @@ bool resolve_names(const CommandLine& cl, ScenarioNames* names, std::string* err
 }
 
 // The author's texts are never written: refuse an output that is one of them.
+// Nor may one output replace another: the train code "linea" would give the
+// cell file the line plan's name, and the plan would be lost.
 bool check_outputs_spare_inputs(const OutputFiles& files, const CommandLine& cl, std::string* err) {
+  if (files.cell_array == files.line_plan) {
+    *err = "the train code 'linea' would give the cell file the line plan's name " +
+           files.line_plan.string() + ": choose another with --train";
+    return false;
+  }
   for (const auto* output : {&files.line_plan, &files.item_table, &files.cell_array}) {
     for (const std::string& input : cl.inputs) {
       std::error_code ec;

@@ -379,6 +379,17 @@ TEST(CompileCommand, NeverWritesOverAnInput) {
   EXPECT_EQ(r.err, "scengen: the output ./Prova_R1.dat would replace the input Prova_R1.dat\n");
   EXPECT_EQ(read_file(tmp / "Prova_R1.dat"), crlf(kTinyTrain));
   EXPECT_EQ(list_dir(tmp.path()), (std::vector<std::string>{"Prova_R1.dat", "Prova_linea.txt"}));
+
+  // Nor one output over another: the cell file of train "linea" would be
+  // named as the line plan.
+  write_file(tmp / "Prova_linea-.txt", crlf(kTinyTrain));
+  r = run(SCENGEN_EXE, "compile Prova_linea.txt Prova_linea-.txt", tmp.path());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err,
+            "scengen: the train code 'linea' would give the cell file the line plan's name "
+            "./Prova_linea.dat: choose another with --train\n");
+  EXPECT_EQ(list_dir(tmp.path()),
+            (std::vector<std::string>{"Prova_R1.dat", "Prova_linea-.txt", "Prova_linea.txt"}));
 }
 
 // The README's example for authors: its two texts, copied from the README as
