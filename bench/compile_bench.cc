@@ -67,32 +67,31 @@ bool compile_max_line(const std::string& line, const std::string& train,
          model.diagnostics.empty();
 }
 
-void CarriedRun(benchmark::State& state) {
-  const std::filesystem::path dir = temp_folder();
-  const std::vector<std::string> args = {SCENGEN_EXE, "--out", dir.string()};
+// Runs the program once an iteration; `what` names it when it fails. Counts
+// its peak memory as peak_MB.
+void run_each_iteration(benchmark::State& state, const std::vector<std::string>& args,
+                        const char* what) {
   long peak_kb = 0;
   for (auto _ : state) {
     if (run_process(args, &peak_kb) != 0) {
-      state.SkipWithError("the carried run failed");
+      state.SkipWithError(what);
       break;
     }
   }
   state.counters["peak_MB"] = static_cast<double>(peak_kb) / 1024;
+}
+
+void CarriedRun(benchmark::State& state) {
+  const std::filesystem::path dir = temp_folder();
+  run_each_iteration(state, {SCENGEN_EXE, "--out", dir.string()}, "the carried run failed");
   std::filesystem::remove_all(dir);
 }
 BENCHMARK(CarriedRun)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void MaxLineRun(benchmark::State& state) {
   const std::filesystem::path dir = temp_folder();
-  const std::vector<std::string> args = {"/proc/self/exe", "--max-line-once", dir.string()};
-  long peak_kb = 0;
-  for (auto _ : state) {
-    if (run_process(args, &peak_kb) != 0) {
-      state.SkipWithError("the maximum line did not compile cleanly");
-      break;
-    }
-  }
-  state.counters["peak_MB"] = static_cast<double>(peak_kb) / 1024;
+  run_each_iteration(state, {"/proc/self/exe", "--max-line-once", dir.string()},
+                     "the maximum line did not compile cleanly");
   state.counters["plan_MB"] =
       static_cast<double>(std::filesystem::file_size(dir / "Massima_linea.dat")) / 1e6;
   std::filesystem::remove_all(dir);
@@ -113,24 +112,12 @@ void MaxLineCompile(benchmark::State& state) {
 }
 BENCHMARK(MaxLineCompile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// `scengen report` on the files in `dir`, as a process, repeated.
-void report(benchmark::State& state, const std::filesystem::path& dir) {
-  const std::vector<std::string> args = {SCENGEN_EXE, "report", dir.string()};
-  long peak_kb = 0;
-  for (auto _ : state) {
-    if (run_process(args, &peak_kb) != 0) {
-      state.SkipWithError("the report failed");
-      break;
-    }
-  }
-  state.counters["peak_MB"] = static_cast<double>(peak_kb) / 1024;
+// `scengen report` on the files in `dir`, as a process, repeated; page_kB is
+// the size of the page `name`.
+void report(benchmark::State& state, const std::filesystem::path& dir, const std::string& name) {
+  run_each_iteration(state, {SCENGEN_EXE, "report", dir.string()}, "the report failed");
   std::error_code ec;
-  state.counters["page_kB"] =
-      static_cast<double>(std::filesystem::file_size(
-          dir / (dir.filename().string() == "max" ? "Massima_M1.html"
-                                                  : "Tolvo_Sarmaleonte_R31474.html"),
-          ec)) /
-      1e3;
+  state.counters["page_kB"] = static_cast<double>(std::filesystem::file_size(dir / name, ec)) / 1e3;
 }
 
 void CarriedReport(benchmark::State& state) {
@@ -140,7 +127,7 @@ void CarriedReport(benchmark::State& state) {
     state.SkipWithError("the carried run failed");
     return;
   }
-  report(state, dir);
+  report(state, dir, "Tolvo_Sarmaleonte_R31474.html");
   std::filesystem::remove_all(dir.parent_path());
 }
 BENCHMARK(CarriedReport)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -152,7 +139,7 @@ void MaxLineReport(benchmark::State& state) {
     state.SkipWithError("the maximum line did not compile cleanly");
     return;
   }
-  report(state, dir);
+  report(state, dir, "Massima_M1.html");
   std::filesystem::remove_all(dir.parent_path());
 }
 BENCHMARK(MaxLineReport)->Unit(benchmark::kMillisecond)->UseRealTime();
