@@ -19,8 +19,10 @@ uint64_t max_size(CompiledKind kind) {
   return kMaxLinePlanFileSize;
 }
 
-bool read_bytes(const std::filesystem::path& path, CompiledKind kind, std::string* bytes,
-                std::string* err) {
+}  // namespace
+
+bool read_compiled_bytes(const std::filesystem::path& path, CompiledKind kind, std::string* bytes,
+                         std::string* err) {
   const std::string file = path.string();
   std::string reason;
   uint64_t size = 0;
@@ -37,8 +39,6 @@ bool read_bytes(const std::filesystem::path& path, CompiledKind kind, std::strin
   }
   return true;
 }
-
-}  // namespace
 
 const char* compiled_kind_name(CompiledKind kind) {
   switch (kind) {
@@ -69,7 +69,7 @@ bool compiled_kind_of(const std::filesystem::path& path, CompiledKind* kind) {
 bool read_cell_file(const std::filesystem::path& path, std::vector<Cell>* cells, size_t* size,
                     std::string* err) {
   std::string bytes, reason;
-  if (!read_bytes(path, CompiledKind::kCellArray, &bytes, err)) return false;
+  if (!read_compiled_bytes(path, CompiledKind::kCellArray, &bytes, err)) return false;
   *size = bytes.size();
   if (read_cell_array(bytes, cells, &reason)) return true;
   *err = path.string() + ": " + reason;
@@ -79,7 +79,7 @@ bool read_cell_file(const std::filesystem::path& path, std::vector<Cell>* cells,
 bool read_item_file(const std::filesystem::path& path, std::array<Item, kItemCount>* items,
                     size_t* size, std::string* err) {
   std::string bytes, reason;
-  if (!read_bytes(path, CompiledKind::kItemTable, &bytes, err)) return false;
+  if (!read_compiled_bytes(path, CompiledKind::kItemTable, &bytes, err)) return false;
   *size = bytes.size();
   if (read_item_table(bytes, items, &reason)) return true;
   *err = path.string() + ": " + reason;
@@ -89,7 +89,7 @@ bool read_item_file(const std::filesystem::path& path, std::array<Item, kItemCou
 bool read_plan_file(const std::filesystem::path& path, LinePlan* plan, size_t* size,
                     std::string* err) {
   std::string bytes, reason;
-  if (!read_bytes(path, CompiledKind::kLinePlan, &bytes, err)) return false;
+  if (!read_compiled_bytes(path, CompiledKind::kLinePlan, &bytes, err)) return false;
   *size = bytes.size();
   if (read_line_plan(bytes, plan, &reason)) return true;
   *err = path.string() + ": " + reason;

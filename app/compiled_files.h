@@ -25,6 +25,12 @@ const char* compiled_kind_name(CompiledKind kind);
 // other name.
 bool compiled_kind_of(const std::filesystem::path& path, CompiledKind* kind);
 
+// Reads a compiled file of `kind` whole, without decoding it. False, with
+// *err naming the file, when it cannot be read or is larger than any file of
+// that kind.
+bool read_compiled_bytes(const std::filesystem::path& path, CompiledKind kind, std::string* bytes,
+                         std::string* err);
+
 // Each reads one file whole and decodes it. *size gets its size in bytes.
 // False, with *err naming the file and what is wrong: it cannot be read,
 // is too large for its kind, or is not what it should be.

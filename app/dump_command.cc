@@ -1,5 +1,6 @@
 #include "app/dump_command.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdarg>
 #include <cstdio>
@@ -10,6 +11,8 @@
 #include "app/compiled_files.h"
 #include "app/json_line.h"
 #include "compiler/track_model.h"
+#include "output/cell_file.h"
+#include "output/item_file.h"
 
 namespace scengen {
 namespace {
@@ -295,6 +298,36 @@ void dump_plan(const std::string& file, size_t size, const LinePlan& plan, int64
 
 }  // namespace
 
+bool dump_bytes(CompiledKind kind, const std::string& file, std::string_view bytes,
+                const DumpOptions& options, std::ostream& out, std::string* err) {
+  std::string reason;
+  switch (kind) {
+    case CompiledKind::kCellArray: {
+      std::vector<Cell> cells;
+      if (!read_cell_array(bytes, &cells, &reason)) break;
+      Rows rows(out);
+      dump_cells(file, bytes.size(), cells, options.all, options.json, rows);
+      return true;
+    }
+    case CompiledKind::kItemTable: {
+      std::array<Item, kItemCount> items;
+      if (!read_item_table(bytes, &items, &reason)) break;
+      Rows rows(out);
+      dump_items(file, bytes.size(), items, options.json, rows);
+      return true;
+    }
+    case CompiledKind::kLinePlan: {
+      LinePlan plan;
+      if (!read_line_plan(bytes, &plan, &reason)) break;
+      Rows rows(out);
+      dump_plan(file, bytes.size(), plan, std::max<int64_t>(options.every, 1), options.json, rows);
+      return true;
+    }
+  }
+  *err = file + ": " + reason;
+  return false;
+}
+
 bool dump_command(const CommandLine& cl, std::ostream& out, std::string* err) {
   const std::filesystem::path path = cl.inputs.at(0);
   const std::string file = path.string();
@@ -313,31 +346,13 @@ bool dump_command(const CommandLine& cl, std::ostream& out, std::string* err) {
     *err = "--every goes with a line plan, and " + file + " is " + compiled_kind_name(kind);
     return false;
   }
-
-  size_t size = 0;
-  switch (kind) {
-    case CompiledKind::kCellArray: {
-      std::vector<Cell> cells;
-      if (!read_cell_file(path, &cells, &size, err)) return false;
-      Rows rows(out);
-      dump_cells(file, size, cells, cl.all, cl.json, rows);
-      return true;
-    }
-    case CompiledKind::kItemTable: {
-      std::array<Item, kItemCount> items;
-      if (!read_item_file(path, &items, &size, err)) return false;
-      Rows rows(out);
-      dump_items(file, size, items, cl.json, rows);
-      return true;
-    }
-    case CompiledKind::kLinePlan:
-      break;
-  }
-  LinePlan plan;
-  if (!read_plan_file(path, &plan, &size, err)) return false;
-  Rows rows(out);
-  dump_plan(file, size, plan, cl.every.value_or(100), cl.json, rows);
-  return true;
+  std::string bytes;
+  if (!read_compiled_bytes(path, kind, &bytes, err)) return false;
+  DumpOptions options;
+  options.json = cl.json;
+  options.all = cl.all;
+  options.every = cl.every.value_or(100);
+  return dump_bytes(kind, file, bytes, options, out, err);
 }
 
 }  // namespace scengen

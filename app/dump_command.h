@@ -17,13 +17,26 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "app/command_line.h"
+#include "app/compiled_files.h"
 
 namespace scengen {
 
 // False, with *err naming the file and what is wrong, when it cannot be read
 // or is not what its name says: a truncated, oversized or foreign file.
 bool dump_command(const CommandLine& cl, std::ostream& out, std::string* err);
+
+struct DumpOptions {
+  bool json = false;
+  bool all = false;     // cell file: every cell
+  int64_t every = 100;  // line plan: metres between rows, at least 1
+};
+
+// The same for bytes at hand: `bytes` decoded as a file of `kind` named
+// `file`. False, with *err naming the file, when they are not one.
+bool dump_bytes(CompiledKind kind, const std::string& file, std::string_view bytes,
+                const DumpOptions& options, std::ostream& out, std::string* err);
 
 }  // namespace scengen
