@@ -64,12 +64,17 @@ bool read_line_plan(std::string_view bytes, LinePlan* plan, std::string* err) {
     return false;
   }
   plan->last_metre = last_metre;
-  // Every drawn line starts at the origin heading along coordinate 1.
+  // Every drawn line starts at the origin heading along coordinate 1. A
+  // compile that stopped in the general block, before the plan was started,
+  // writes it with every element empty.
   const struct {
     int coordinate;
     int64_t metre;
     double value;
   } start[] = {{0, 0, 0}, {0, 1, 0}, {1, 0, 0}, {1, 1, 1}};
+  bool never_drawn = true;
+  for (const auto& s : start) never_drawn &= plan->at(s.metre, s.coordinate).tag == PlanTag::kEmpty;
+  if (never_drawn) return true;
   for (const auto& s : start) {
     const PlanValue v = plan->at(s.metre, s.coordinate);
     if (v.tag != PlanTag::kInt16 || v.value != s.value) {

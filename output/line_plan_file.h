@@ -40,7 +40,9 @@ struct LinePlan {
 // Reads a line plan file back. False, with *err saying what was expected
 // and at which byte, when the bytes are not one: a tag other than 0, 2 and
 // 5, a value cut short, a count of elements that is not two coordinates of
-// a line, or a start other than the integers (0, 0) and (0, 1).
+// a line, or a start other than the integers (0, 0) and (0, 1) (or four
+// empty elements: a plan never drawn, as a compile that stopped in the
+// general block writes it).
 bool read_line_plan(std::string_view bytes, LinePlan* plan, std::string* err);
 
 }  // namespace scengen

@@ -109,7 +109,10 @@ TEST(LinePlanFile, WhatIsNotALinePlanSaysWhereItGoesWrong) {
        "1007001 metres)"},
       {wrong_start,
        "not a line plan file: expected the integer 1 for metre 1 of coordinate 1 at byte 70002"},
-      {std::string(2 * 7001 * 2, '\0'),
+      // Empty but for the integer 1 at metre 1 of coordinate 1: neither
+      // drawn nor never drawn.
+      {std::string(2 * 7001 + 2, '\0') + std::string("\x02\x00\x01\x00", 4) +
+           std::string(2 * 6999, '\0'),
        "not a line plan file: expected the integer 0 for metre 0 of coordinate 0 at byte 0"},
   };
   for (const auto& c : cases) {
@@ -119,6 +122,17 @@ TEST(LinePlanFile, WhatIsNotALinePlanSaysWhereItGoesWrong) {
     EXPECT_FALSE(read_line_plan(c.bytes, &plan, &err));
     EXPECT_EQ(err, c.error);
   }
+}
+
+// A compile that stops in the general block (code 3, say) still writes the
+// plan, never drawn: every element empty. It reads back as such.
+TEST(LinePlanFile, APlanNeverDrawnReadsBack) {
+  LinePlan plan;
+  std::string err;
+  ASSERT_TRUE(read_line_plan(std::string(2 * 7001 * 2, '\0'), &plan, &err)) << err;
+  EXPECT_EQ(plan.last_metre, 7000);
+  EXPECT_EQ(plan.values.size(), 14002u);
+  EXPECT_EQ(plan.at(1, 1), PlanValue());
 }
 
 }  // namespace
