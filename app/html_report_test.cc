@@ -70,11 +70,14 @@ TEST(HtmlReport, AnyScenarioTheReadersAcceptGivesASoundPage) {
     LinePlan plan;
     plan.last_metre = length + kMetresBeyondRoute;
     plan.values.resize(2 * static_cast<size_t>(plan.last_metre + 1));
-    const int flaw = static_cast<int>(pick(0, 3));  // 0: none, 1: a gap, 2: a NaN, 3: huge
+    // 0: none, 1: a gap, 2: a NaN, 3: huge, 4: a span past what a double holds
+    const int flaw = static_cast<int>(pick(0, 4));
     double x = 0, y = 0, heading = 0;
     for (int64_t m = 0; m <= plan.last_metre; ++m) {
       heading += pick(0, 50) == 0 ? 0.003 * static_cast<double>(pick(-1, 1)) : 0;
       x += std::sin(heading) * (flaw == 3 ? 1e9 : 1);
+      if (flaw == 4 && m == length / 2) x = 1.5e308;
+      if (flaw == 4 && m == length) x = -1.5e308;
       y += std::cos(heading);
       plan.values[static_cast<size_t>(m)] = {PlanTag::kDouble, x};
       plan.values[static_cast<size_t>(plan.last_metre + 1 + m)] = {PlanTag::kDouble, y};

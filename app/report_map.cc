@@ -113,6 +113,11 @@ bool map_svg(const ScenarioView& view, const LinePlan& plan, std::string* svg, s
     scale = std::min(width > 0 ? kMaxDrawingWidth / width : HUGE_VAL,
                      height > 0 ? kMaxDrawingHeight / height : HUGE_VAL);
   }
+  // Finite coordinates can still span more than a double holds.
+  if (!std::isfinite(width) || !std::isfinite(height) || !(scale > 0) || !std::isfinite(scale)) {
+    *why = "the line plan's coordinates span too far to draw";
+    return false;
+  }
   const double drawing_w = width * scale, drawing_h = height * scale;
 
   // Stations to the right, captions to the left, each in a column of labels.
