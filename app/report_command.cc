@@ -68,6 +68,10 @@ bool find_report_files(const std::filesystem::path& dir,
   const std::string& stem = stems[0];
   files->item_table = dir / (stem + ".sim");
   files->cell_array = dir / (stem + ".dat");
+  // The item file is read here once: the report needs it, and it holds both
+  // names, which the compile stored.
+  size_t size = 0;
+  if (!read_item_file(files->item_table, &files->items, &size, err)) return false;
   if (scenario_name) {
     files->scenario_name = *scenario_name;
     files->train_code = stem.substr(scenario_name->size() + 1);
@@ -75,12 +79,8 @@ bool find_report_files(const std::filesystem::path& dir,
     files->train_code = *train_code;
     files->scenario_name = stem.substr(0, stem.size() - train_code->size() - 1);
   } else {
-    // The compile stores both names in the item file.
-    std::array<Item, kItemCount> items;
-    size_t size = 0;
-    if (!read_item_file(files->item_table, &items, &size, err)) return false;
-    const std::string& name = items[kBackgroundItem].text;
-    const std::string& code = items[kRepetitionItem].text;
+    const std::string& name = files->items[kBackgroundItem].text;
+    const std::string& code = files->items[kRepetitionItem].text;
     if (stem != name + "_" + code) {
       *err = "cannot tell the scenario name from the train code in " + stem +
              ".sim, which holds the names '" + name + "' and '" + code +
@@ -100,15 +100,11 @@ bool report_command(const CommandLine& cl, std::string* err) {
   if (!find_report_files(dir, cl.scenario_name, cl.train_code, &files, err)) return false;
 
   std::vector<Cell> cells;
-  std::array<Item, kItemCount> items;
   size_t size = 0;
-  if (!read_item_file(files.item_table, &items, &size, err) ||
-      !read_cell_file(files.cell_array, &cells, &size, err)) {
-    return false;
-  }
+  if (!read_cell_file(files.cell_array, &cells, &size, err)) return false;
   ScenarioView view;
   std::string reason;
-  if (!view_scenario(cells, items, &view, &reason)) {
+  if (!view_scenario(cells, files.items, &view, &reason)) {
     *err = files.item_table.string() + " and " + files.cell_array.string() + ": " + reason;
     return false;
   }

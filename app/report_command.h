@@ -9,24 +9,28 @@
 // and CODE are told apart by the item file, which holds both, or by the
 // options.
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
 
 #include "app/command_line.h"
+#include "compiler/track_model.h"
 
 namespace scengen {
 
 struct ReportFiles {
   std::string scenario_name;
   std::string train_code;
-  std::filesystem::path item_table;  // DIR/NAME_CODE.sim
-  std::filesystem::path cell_array;  // DIR/NAME_CODE.dat
-  std::filesystem::path line_plan;   // DIR/NAME_linea.dat, which may not exist
+  std::filesystem::path item_table;    // DIR/NAME_CODE.sim
+  std::filesystem::path cell_array;    // DIR/NAME_CODE.dat
+  std::filesystem::path line_plan;     // DIR/NAME_linea.dat, which may not exist
+  std::array<Item, kItemCount> items;  // the item file, read
 };
 
 // The one scenario in `dir` that the names given (if any) fit. False, with
-// *err, when there is none, or more than one, or the folder cannot be read.
+// *err, when there is none, or more than one, or the folder or the item
+// file cannot be read.
 // The names come from the options, or else from the item file's texts.
 bool find_report_files(const std::filesystem::path& dir,
                        const std::optional<std::string>& scenario_name,
